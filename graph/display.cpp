@@ -1,0 +1,30 @@
+#include <charconv>
+
+#include "graph/Graph.h"
+
+std::string Graph::display() const {
+    std::string listing;
+    char weightText[16];
+    for (const auto& row : adjList) {
+        if (row.empty()) {
+            continue;
+        }
+        const char source = row.front()->vertex;
+        for (const auto& entry : row) {
+            // Head entries carry weight -1, and so are skipped with any edge stored as -1.
+            if (entry->weight == -1) {
+                continue;
+            }
+            char* weightEnd =
+                std::to_chars(weightText, weightText + sizeof weightText, entry->weight).ptr;
+            listing += '(';
+            listing += source;
+            listing += ',';
+            listing += entry->vertex;
+            listing += ',';
+            listing.append(weightText, static_cast<std::size_t>(weightEnd - weightText));
+            listing += ") ";
+        }
+    }
+    return listing;
+}

@@ -1,0 +1,3 @@
+#include "graph/Graph.h"
+
+Edge::Edge(char vertex, char prev, int weight) : vertex(vertex), prev(prev), weight(weight) {}
