@@ -131,7 +131,7 @@ class Graph {
     // is 0 when `a` lies on a cycle. Vertices are settled once each, nearest
     // first (ties go to the vertex named first in the table), so a negative
     // edge into a settled vertex is not followed. Sums are formed without
-    // overflow and saturate at the `int` range. O(V log V + E).
+    // overflow and saturate at the `int` range. O(E + V^2 log V).
     int Dijkstra(char from, char to) const;
 
     // topoSort()

@@ -13,20 +13,15 @@ bool Graph::insertAdjacentElements(std::queue<char>& queue, std::vector<char> vi
                                    char target) const {
     const NameSet visitedNames(visited);
     bool found = false;
-    RowIndex(*this).forEachRowOf(vertex, [&](const RowIndex::Row& row) {
-        for (const auto& entry : row) {
-            if (found) {
-                return;
-            }
-            if (entry->weight == -1) {
-                continue;
-            }
-            if (entry->vertex == target) {
-                found = true;
-            } else if (!visitedNames.contains(nameSlot(entry->vertex))) {
-                queue.push(entry->vertex);
-            }
+    RowIndex(*this).forEachEntryOf(vertex, [&](char next, int weight) {
+        if (weight == -1) {
+            return true;
         }
+        found = next == target;
+        if (!found && !visitedNames.contains(nameSlot(next))) {
+            queue.push(next);
+        }
+        return !found;
     });
     return found;
 }
@@ -34,39 +29,34 @@ bool Graph::insertAdjacentElements(std::queue<char>& queue, std::vector<char> vi
 void Graph::insertAdjacentNodes(std::vector<char>& out, std::vector<char> visited,
                                 char vertex) const {
     const NameSet visitedNames(visited);
-    RowIndex(*this).forEachRowOf(vertex, [&](const RowIndex::Row& row) {
-        for (const auto& entry : row) {
-            if (entry->weight != -1 && !visitedNames.contains(nameSlot(entry->vertex))) {
-                out.push_back(entry->vertex);
-            }
+    RowIndex(*this).forEachEntryOf(vertex, [&](char next, int weight) {
+        if (weight != -1 && !visitedNames.contains(nameSlot(next))) {
+            out.push_back(next);
         }
+        return true;
     });
 }
 
 void Graph::insertAdjacentElementsDijkstra(std::vector<std::shared_ptr<Edge>>& out,
                                            char vertex) const {
-    RowIndex(*this).forEachRowOf(vertex, [&](const RowIndex::Row& row) {
-        for (const auto& entry : row) {
-            if (entry->weight != -1) {
-                out.push_back(std::make_shared<Edge>(entry->vertex, '\0', entry->weight));
-            }
+    RowIndex(*this).forEachEntryOf(vertex, [&](char next, int weight) {
+        if (weight != -1) {
+            out.push_back(std::make_shared<Edge>(next, '\0', weight));
         }
+        return true;
     });
 }
 
 int Graph::getAdjacentDistance(char from, char to) const {
     // The head entry takes part: it names `from` itself, hence -1 for (v, v).
-    bool found = false;
-    int weight = 0;
-    RowIndex(*this).forEachRowOf(from, [&](const RowIndex::Row& row) {
-        for (const auto& entry : row) {
-            if (!found && entry->vertex == to) {
-                found = true;
-                weight = entry->weight;
-            }
+    int distance = 0;
+    RowIndex(*this).forEachEntryOf(from, [&](char next, int weight) {
+        if (next == to) {
+            distance = weight;
         }
+        return next != to;
     });
-    return weight;
+    return distance;
 }
 
 void Graph::givePath(char, char, int) {}

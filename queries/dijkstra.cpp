@@ -2,6 +2,7 @@
 #include "queries/shortest_path_search.h"
 
 int Graph::Dijkstra(char from, char to) const {
-    const graph_internal::ShortestPath path = graph_internal::findShortestPath(*this, from, to);
+    const graph_internal::ShortestPath path =
+        graph_internal::findShortestPath(*this, from, to, false);
     return path.reachable ? path.distance : -1;
 }

@@ -17,28 +17,19 @@ bool Graph::Reachable(char from, char to) const {
     NameSet queued;
     queue[tail++] = from;
     queued.insert(nameSlot(from));
-    while (head < tail) {
-        bool found = false;
-        rows.forEachRowOf(queue[head++], [&](const RowIndex::Row& row) {
-            for (const auto& entry : row) {
-                if (found) {
-                    return;
-                }
-                if (entry->weight == -1) {
-                    continue;
-                }
-                const char next = entry->vertex;
-                if (next == to) {
-                    found = true;
-                } else if (!queued.contains(nameSlot(next))) {
-                    queued.insert(nameSlot(next));
-                    queue[tail++] = next;
-                }
+    bool found = false;
+    while (head < tail && !found) {
+        rows.forEachEntryOf(queue[head++], [&](char next, int weight) {
+            if (weight == -1) {
+                return true;
             }
+            found = next == to;
+            if (!found && !queued.contains(nameSlot(next))) {
+                queued.insert(nameSlot(next));
+                queue[tail++] = next;
+            }
+            return !found;
         });
-        if (found) {
-            return true;
-        }
     }
-    return false;
+    return found;
 }

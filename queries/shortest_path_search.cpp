@@ -4,12 +4,8 @@
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <functional>
-#include <queue>
-#include <tuple>
-#include <vector>
 
-#include "queries/name_set.h"
+#include "queries/frontier_heap.h"
 #include "queries/row_index.h"
 
 namespace graph_internal {
@@ -17,21 +13,22 @@ namespace {
 
 constexpr int kInfinity = INT_MAX;
 
-// Position of each name's first appearance in a walk over the indexed rows,
-// head entries included: the order in which ties are broken.
-std::array<int, 256> firstAppearance(const RowIndex& rows) {
-    std::array<int, 256> position;
-    position.fill(-1);
-    int next = 0;
-    for (std::size_t row = 0; row < rows.rowCount(); ++row) {
-        for (const auto& entry : rows.row(row)) {
-            int& slot = position[nameSlot(entry->vertex)];
-            if (slot < 0) {
-                slot = next++;
-            }
-        }
-    }
-    return position;
+// A frontier key orders by distance, then by first appearance, and names its
+// vertex: the distance (shifted to unsigned) above 8 bits of position above
+// 8 bits of name. Until a tie shows that the positions matter, they are all 0.
+using FrontierKey = FrontierHeap::Key;
+
+FrontierKey frontierKey(int distance, int position, std::size_t slot) {
+    const auto shiftedDistance = static_cast<FrontierKey>(std::int64_t{distance} - INT_MIN);
+    return shiftedDistance << 16 | static_cast<FrontierKey>(position) << 8 | slot;
+}
+
+int keyDistance(FrontierKey key) {
+    return static_cast<int>(static_cast<std::int64_t>(key >> 16) + INT_MIN);
+}
+
+std::size_t keySlot(FrontierKey key) {
+    return static_cast<std::size_t>(key & 0xff);
 }
 
 int clampToInt(std::int64_t value) {
@@ -50,13 +47,13 @@ std::string pathTo(char from, char to, const std::array<char, 256>& predecessor)
 
 }  // namespace
 
-ShortestPath findShortestPath(const Graph& graph, char from, char to) {
+ShortestPath findShortestPath(const Graph& graph, char from, char to, bool withPath) {
     ShortestPath result;
     if (from == to) {
         // Settled first at distance 0, but only counted when a cycle leads back.
         result.reachable = graph.Reachable(from, to);
         result.distance = result.reachable ? 0 : -1;
-        result.vertices = result.reachable ? std::string(1, from) : std::string();
+        result.vertices = result.reachable && withPath ? std::string(1, from) : std::string();
         return result;
     }
 
@@ -64,71 +61,85 @@ ShortestPath findShortestPath(const Graph& graph, char from, char to) {
     if (!rows.hasRow(from)) {
         return result;
     }
-    const std::array<int, 256> position = firstAppearance(rows);
 
     std::array<int, 256> distance;
     distance.fill(kInfinity);
-    std::array<char, 256> predecessor{};
-    std::array<int, 256> firstWeight{};
-    NameSet settled;
+    std::array<char, 256> predecessor;  // written before it is read
+    std::array<bool, 256> settled{};
     bool targetSeen = false;  // `to` is named by a neighbour entry of a settled vertex
     bool saturated = false;   // some sum reached infinity, so a reachable vertex may stay there
 
-    // Lazy deletion: an item is stale when its vertex is settled or its distance improved.
-    using Item = std::tuple<int, int, unsigned char>;  // distance, first appearance, name
-    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> frontier;
+    // What the row of the vertex being settled (the n-th) has shown of each
+    // name: below 2n nothing, 2n its first entry (weight in firstWeight),
+    // 2n + 1 also a neighbour entry, which has been relaxed.
+    std::array<std::uint32_t, 256> rowMark{};
+    std::array<int, 256> firstWeight;  // written before it is read
+    std::uint32_t settledCount = 0;
+
+    // Ties between equal distances go to the name that appears first in the
+    // table. That order costs a walk over the whole table, so it is computed
+    // at the first tie only; many searches never meet one.
+    AppearanceOrder order;
+    bool ordered = false;
+    const auto positionOf = [&](std::size_t slot) { return ordered ? order.position[slot] : 0; };
+
+    FrontierHeap frontier;
     distance[nameSlot(from)] = 0;
-    frontier.emplace(0, position[nameSlot(from)], static_cast<unsigned char>(from));
+    frontier.pushOrDecrease(frontierKey(0, 0, nameSlot(from)));
 
     while (!frontier.empty()) {
-        const auto [settledDistance, unusedPosition, slot] = frontier.top();
-        frontier.pop();
-        if (settled.contains(slot) || settledDistance != distance[slot]) {
-            continue;
+        FrontierKey key = frontier.popMinimum();
+        if (!ordered && !frontier.empty() && keyDistance(frontier.minimum()) == keyDistance(key)) {
+            order = rows.appearanceOrder();
+            ordered = true;
+            frontier.pushOrDecrease(key);
+            frontier.rekeyAll([&](FrontierKey old) {
+                return frontierKey(keyDistance(old), positionOf(keySlot(old)), keySlot(old));
+            });
+            key = frontier.popMinimum();
         }
-        settled.insert(slot);
+        const int settledDistance = keyDistance(key);
+        const std::size_t slot = keySlot(key);
         const char vertex = static_cast<char>(slot);
+        settled[slot] = true;
         if (vertex == to) {
             result.reachable = true;
             result.distance = settledDistance;
-            result.vertices = pathTo(from, to, predecessor);
+            if (withPath) {
+                result.vertices = pathTo(from, to, predecessor);
+            }
             return result;
         }
 
-        // One pass over the row learns each name's first weight (head and
-        // weight -1 entries included) and which unsettled neighbours it names.
-        NameSet named;
-        NameSet neighbours;
-        unsigned char neighbourList[256];
-        std::size_t neighbourCount = 0;
-        rows.forEachRowOf(vertex, [&](const RowIndex::Row& row) {
-            for (const auto& entry : row) {
-                const std::size_t next = nameSlot(entry->vertex);
-                if (!named.contains(next)) {
-                    named.insert(next);
-                    firstWeight[next] = entry->weight;
-                }
-                if (entry->weight == -1) {
-                    continue;
-                }
-                targetSeen |= entry->vertex == to;
-                if (next != slot && !settled.contains(next) && !neighbours.contains(next)) {
-                    neighbours.insert(next);
-                    neighbourList[neighbourCount++] = static_cast<unsigned char>(next);
-                }
+        // A step's weight is that of the first entry naming its target (head
+        // and weight -1 entries included), so it is known by the time a
+        // neighbour entry for that target comes up in the same pass.
+        const std::uint32_t seen = 2 * ++settledCount;
+        const std::uint32_t relaxed = seen + 1;
+        rows.forEachEntryOf(vertex, [&](char name, int weight) {
+            const std::size_t next = nameSlot(name);
+            if (rowMark[next] < seen) {
+                rowMark[next] = seen;
+                firstWeight[next] = weight;
             }
-        });
-        for (std::size_t i = 0; i < neighbourCount; ++i) {
-            const unsigned char next = neighbourList[i];
+            if (weight == -1) {
+                return true;
+            }
+            targetSeen |= name == to;
+            if (next == slot || settled[next] || rowMark[next] == relaxed) {
+                return true;
+            }
+            rowMark[next] = relaxed;
             const std::int64_t sum = std::int64_t{settledDistance} + firstWeight[next];
             saturated |= sum >= kInfinity;
             const int candidate = clampToInt(sum);
             if (candidate < distance[next]) {
                 distance[next] = candidate;
                 predecessor[next] = vertex;
-                frontier.emplace(candidate, position[next], next);
+                frontier.pushOrDecrease(frontierKey(candidate, positionOf(next), next));
             }
-        }
+            return true;
+        });
     }
 
     // Every vertex left is at infinity and is settled there without relaxing anything.

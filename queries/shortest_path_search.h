@@ -20,8 +20,9 @@ struct ShortestPath {
 // The weight of a step u->v is that of the first entry naming v in u's row,
 // entries naming u itself are ignored, a vertex at infinity relaxes nothing,
 // and sums are formed in 64 bits and clamped into the int range.
-// O(E + V log V) time, O(V) memory.
-ShortestPath findShortestPath(const Graph& graph, char from, char to);
+// The path is filled in only `withPath`. O(E + V^2 log V) time (each distinct
+// edge relaxes at most once), O(V) memory for a table kept by addEdge.
+ShortestPath findShortestPath(const Graph& graph, char from, char to, bool withPath);
 
 }  // namespace graph_internal
 

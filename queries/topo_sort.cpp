@@ -5,6 +5,7 @@
 #include "queries/name_set.h"
 #include "queries/row_index.h"
 
+using graph_internal::AppearanceOrder;
 using graph_internal::NameSet;
 using graph_internal::nameSlot;
 using graph_internal::RowIndex;
@@ -15,22 +16,12 @@ using graph_internal::RowIndex;
 // -1) once each, and the next vertex is the first-appearing name left at zero.
 std::string Graph::topoSort() const {
     const RowIndex rows(*this);
-    std::array<int, 256> position;  // of each name's first appearance, or -1
-    position.fill(-1);
-    std::array<char, 256> nameAt{};
+    AppearanceOrder order;
     std::array<std::int64_t, 256> inDegree{};
-    int names = 0;
-    const auto appear = [&](char name) {
-        int& slot = position[nameSlot(name)];
-        if (slot < 0) {
-            slot = names++;
-            nameAt[static_cast<std::size_t>(slot)] = name;
-        }
-    };
     for (std::size_t row = 0; row < rows.rowCount(); ++row) {
         bool headEntry = true;
         for (const auto& entry : rows.row(row)) {
-            appear(entry->vertex);
+            order.see(entry->vertex);
             if (!headEntry) {
                 ++inDegree[nameSlot(entry->vertex)];
             }
@@ -39,30 +30,26 @@ std::string Graph::topoSort() const {
     }
 
     NameSet ready;  // positions of names not yet output whose count is zero
-    for (int slot = 0; slot < names; ++slot) {
-        if (inDegree[nameSlot(nameAt[static_cast<std::size_t>(slot)])] == 0) {
+    for (int slot = 0; slot < order.names; ++slot) {
+        if (inDegree[nameSlot(order.nameAt[static_cast<std::size_t>(slot)])] == 0) {
             ready.insert(static_cast<std::size_t>(slot));
         }
     }
 
-    std::string order;
+    std::string sorted;
     NameSet output;
     for (int next = ready.first(); next >= 0; next = ready.first()) {
-        const char vertex = nameAt[static_cast<std::size_t>(next)];
+        const char vertex = order.nameAt[static_cast<std::size_t>(next)];
         ready.erase(static_cast<std::size_t>(next));
         output.insert(nameSlot(vertex));
-        rows.forEachRowOf(vertex, [&](const RowIndex::Row& row) {
-            for (const auto& entry : row) {
-                const std::size_t target = nameSlot(entry->vertex);
-                if (entry->weight == -1 || output.contains(target)) {
-                    continue;
-                }
-                if (--inDegree[target] == 0) {
-                    ready.insert(static_cast<std::size_t>(position[target]));
-                }
+        rows.forEachEntryOf(vertex, [&](char name, int weight) {
+            const std::size_t target = nameSlot(name);
+            if (weight != -1 && !output.contains(target) && --inDegree[target] == 0) {
+                ready.insert(static_cast<std::size_t>(order.position[target]));
             }
+            return true;
         });
-        order += vertex;
+        sorted += vertex;
     }
-    return order;
+    return sorted;
 }
