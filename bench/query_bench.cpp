@@ -12,7 +12,9 @@
 
 namespace {
 
-char nameOf(int index) { return static_cast<char>(static_cast<unsigned char>(index)); }
+char nameOf(int index) {
+    return static_cast<char>(static_cast<unsigned char>(index));
+}
 
 struct Workload {
     const char* group;
@@ -104,8 +106,10 @@ void registerWorkload(const Workload& workload) {
         }
         benchmark::DoNotOptimize(sum);
     });
-    add("Reachable", [=](const Graph& graph) { benchmark::DoNotOptimize(graph.Reachable(from, to)); });
-    add("Dijkstra", [=](const Graph& graph) { benchmark::DoNotOptimize(graph.Dijkstra(from, to)); });
+    add("Reachable",
+        [=](const Graph& graph) { benchmark::DoNotOptimize(graph.Reachable(from, to)); });
+    add("Dijkstra",
+        [=](const Graph& graph) { benchmark::DoNotOptimize(graph.Dijkstra(from, to)); });
     add("topoSort", [](const Graph& graph) { benchmark::DoNotOptimize(graph.topoSort()); });
     add("display", [](const Graph& graph) { benchmark::DoNotOptimize(graph.display()); });
 }

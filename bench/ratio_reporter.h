@@ -12,14 +12,14 @@
 #include <vector>
 
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     explicit RatioReporter(std::string floorName) : floorName_(std::move(floorName)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const auto& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                times_.emplace_back(run.benchmark_name(), run.GetAdjustedRealTime());
+                times_.emplace_back(run.run_name.function_name, run.GetAdjustedRealTime());
             }
         }
     }
@@ -42,7 +42,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string floorName_;
     std::vector<std::pair<std::string, double>> times_;
 };
