@@ -144,6 +144,16 @@ class Graph {
     // edges but are never released. O(V^2 / 64 + E).
     std::string topoSort() const;
 
+    // shortestPath()
+    //
+    // Returns the vertices of a shortest path from `from` to `to`, both
+    // included ("ACED"), found by the same search as `Dijkstra`: the sum of
+    // its steps' weights (each the first entry naming the step's target in its
+    // source's row) is what `Dijkstra(from, to)` answers. `shortestPath(a, a)`
+    // is "a" when `a` lies on a cycle. Empty when `to` is not reachable, or in
+    // the rare case where every path's length lies beyond the `int` range.
+    std::string shortestPath(char from, char to) const;
+
   private:
     // Row of `name` as the literal scan over the first `vertexCount` rows finds
     // it, or -1; served from `rowOfName_` when the cached row still holds

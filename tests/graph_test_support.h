@@ -23,6 +23,13 @@ Graph graphOf(const std::vector<TestEdge>& edges, bool directed);
 // row count is written out so that comparisons fail.
 std::string tableText(const Graph& graph);
 
+// Expects `graph.shortestPath(from, to)` to be empty exactly when `to` is not
+// reachable, and otherwise to run from `from` to `to` along neighbour entries
+// whose first-entry weights add up to `graph.Dijkstra(from, to)`. Paths with
+// a step of 2^27 or more are not summed, and a saturated distance may have no
+// path: their sums may lie beyond the int range.
+void expectPathMatchesDijkstra(const Graph& graph, char from, char to);
+
 // A file in the test's scratch directory holding the given bytes; removed
 // when the object goes.
 class ScratchFile {

@@ -136,6 +136,7 @@ TEST(QueriesTest, MatchStepByStepReferenceOnRandomGraphs) {
                     << from << to << ' ' << graph.display();
                 ASSERT_EQ(graph.Dijkstra(from, to), literalDijkstra(graph, from, to))
                     << from << to << ' ' << graph.display();
+                expectPathMatchesDijkstra(graph, from, to);
             }
         }
     }

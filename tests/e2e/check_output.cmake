@@ -1,17 +1,16 @@
-# Runs the display test in a working directory and checks its exact output.
-#   -DDISPLAY_TEST=<executable> -DDATA_DIR=<dir with test*.txt> -DWORK_DIR=<scratch dir>
-#   -DOMIT=<file name left out of the scratch dir, or empty>
-#   -DEXPECTED_STDOUT=<text> -DEXPECTED_STDERR=<text>
+# Runs a program in a scratch directory and checks its exact output.
+#   -DPROGRAM=<executable> -DARGS=<arguments, separated by ;>
+#   -DWORK_DIR=<scratch dir> -DDATA_DIR=<dir> -DCOPY=<files of DATA_DIR copied in first>
+#   -DEXPECTED_STDOUT=<text> -DEXPECTED_STDERR=<text> -DEXPECTED_STATUS=<number>
+# In the expected texts, \n stands for a line feed.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
-foreach(name test1.txt test2.txt test4.txt)
-    if(NOT name STREQUAL "${OMIT}")
-        file(COPY "${DATA_DIR}/${name}" DESTINATION "${WORK_DIR}")
-    endif()
+foreach(name IN LISTS COPY)
+    file(COPY "${DATA_DIR}/${name}" DESTINATION "${WORK_DIR}")
 endforeach()
 
 execute_process(
-    COMMAND "${DISPLAY_TEST}" unused arguments
+    COMMAND "${PROGRAM}" ${ARGS}
     WORKING_DIRECTORY "${WORK_DIR}"
     INPUT_FILE /dev/null
     OUTPUT_VARIABLE out
@@ -20,8 +19,8 @@ execute_process(
 
 string(REPLACE "\\n" "\n" EXPECTED_STDOUT "${EXPECTED_STDOUT}")
 string(REPLACE "\\n" "\n" EXPECTED_STDERR "${EXPECTED_STDERR}")
-if(NOT status STREQUAL "0")
-    message(FATAL_ERROR "exit status ${status}, expected 0")
+if(NOT status STREQUAL EXPECTED_STATUS)
+    message(FATAL_ERROR "exit status ${status}, expected ${EXPECTED_STATUS}")
 endif()
 if(NOT out STREQUAL EXPECTED_STDOUT)
     message(FATAL_ERROR "standard output was [${out}], expected [${EXPECTED_STDOUT}]")
