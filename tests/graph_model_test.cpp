@@ -1,45 +1,64 @@
-// Table shapes built by addEdge and the table constructor.
+// Tables built by addEdge and the table constructor, and their listings.
 #include <gtest/gtest.h>
 
 #include "tests/graph_test_support.h"
 
 namespace {
 
-struct ShapeCase {
-    const char* name;
-    std::vector<TestEdge> edges;
-    bool directed;
-    std::string table;
-};
+const std::string kNul(1, '\0');
 
-TEST(AddEdgeTest, BuildsRowsInOrderOfCreation) {
-    const ShapeCase cases[] = {
-        {"no edges", {}, false, ""},
-        {"undirected pair", {{'A', 'B', 6}, {'A', 'C', 7}}, false, "A:B6,C7 B:A6 C:A7"},
-        {"directed pair", {{'A', 'B', 6}, {'A', 'C', 7}}, true, "A:B6,C7"},
-        {"directed row appended later",
+TEST(GraphModelTest, TableAndListingFollowInsertionOrder) {
+    const int min = -2147483647 - 1;
+    const struct {
+        const char* name;
+        std::vector<TestEdge> edges;
+        bool directed;
+        std::string table;
+        std::string listing;
+    } cases[] = {
+        {"no edges", {}, false, "", ""},
+        {"undirected",
+         {{'A', 'B', 6}, {'A', 'C', 7}},
+         false,
+         "A:B6,C7 B:A6 C:A7",
+         "(A,B,6) (A,C,7) (B,A,6) (C,A,7) "},
+        {"directed",
          {{'A', 'B', 6}, {'A', 'C', 7}, {'B', 'A', 1}},
          true,
-         "A:B6,C7 B:A1"},
-        {"duplicate kept twice", {{'A', 'B', 6}, {'A', 'B', 6}}, false, "A:B6,B6 B:A6,A6"},
-        {"undirected loop stored twice", {{'A', 'A', 4}}, false, "A:A4,A4"},
-        {"directed loop stored once", {{'A', 'A', 4}}, true, "A:A4"},
-        {"source row made before target row", {{'B', 'A', 1}}, false, "B:A1 A:B1"},
-        {"weights stored unchanged",
-         {{'A', 'B', -1}, {'A', 'C', -2147483647 - 1}, {'A', 'D', 2147483647}},
+         "A:B6,C7 B:A1",
+         "(A,B,6) (A,C,7) (B,A,1) "},
+        {"source row first", {{'B', 'A', 1}}, false, "B:A1 A:B1", "(B,A,1) (A,B,1) "},
+        {"duplicate kept",
+         {{'A', 'B', 6}, {'A', 'B', 6}},
+         false,
+         "A:B6,B6 B:A6,A6",
+         "(A,B,6) (A,B,6) (B,A,6) (B,A,6) "},
+        {"undirected loop twice", {{'A', 'A', 4}}, false, "A:A4,A4", "(A,A,4) (A,A,4) "},
+        {"directed loop once", {{'A', 'A', 4}}, true, "A:A4", "(A,A,4) "},
+        {"weight -1 stored, not listed",
+         {{'A', 'B', -1}, {'A', 'C', 12}},
          true,
-         "A:B-1,C-2147483648,D2147483647"},
-        {"case and bytes count",
+         "A:B-1,C12",
+         "(A,C,12) "},
+        {"int extremes",
+         {{'A', 'B', min}, {'A', 'C', 2147483647}, {'A', 'D', -5}},
+         true,
+         "A:B-2147483648,C2147483647,D-5",
+         "(A,B,-2147483648) (A,C,2147483647) (A,D,-5) "},
+        {"any byte is a name",
          {{'a', 'A', 1}, {'\xff', '\0', 2}},
          true,
-         "a:A1 \xff:" + std::string(1, '\0') + "2"},
+         "a:A1 \xff:" + kNul + "2",
+         "(a,A,1) (\xff," + kNul + ",2) "},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(tableText(graphOf(c.edges, c.directed)), c.table) << c.name;
+        const Graph graph = graphOf(c.edges, c.directed);
+        EXPECT_EQ(tableText(graph), c.table) << c.name;
+        EXPECT_EQ(graph.display(), c.listing) << c.name;
     }
 }
 
-TEST(AddEdgeTest, FindsRowsAfterTheCallerEditsTheTable) {
+TEST(GraphModelTest, AddEdgeFindsRowsAfterTheCallerEditsTheTable) {
     Graph graph = graphOf({{'A', 'B', 1}, {'C', 'D', 2}}, true);
     std::swap(graph.adjList[0], graph.adjList[1]);
     graph.addEdge('A', 'E', 3, true);
@@ -52,23 +71,19 @@ TEST(AddEdgeTest, FindsRowsAfterTheCallerEditsTheTable) {
     EXPECT_EQ(tableText(graph), "C:A5");
 }
 
-TEST(TableConstructorTest, ReadsEachEntryAsVertexPrevWeight) {
+TEST(GraphModelTest, TableConstructorReadsEachEntryAsVertexPrevWeight) {
     std::vector<std::list<std::shared_ptr<Edge>>> table(1);
     table[0].push_back(std::make_shared<Edge>('A', 'B', 5));
     table[0].push_back(std::make_shared<Edge>('B', 'C', 2));
-    Graph graph(table);
+    const Graph graph(table);
     EXPECT_EQ(tableText(graph), "A:B5 B:C2");
-    EXPECT_NE(graph.adjList[0].back().get(), table[0].front().get())
-        << "records must not be shared";
+    EXPECT_NE(graph.adjList[0].back().get(), table[0].front().get()) << "records are not shared";
 
-    EXPECT_EQ(tableText(Graph({})), "");
-}
-
-TEST(TableConstructorTest, AnotherGraphsTableBecomesEdgesToNul) {
-    const Graph source = graphOf({{'A', 'B', 6}}, false);
-    const std::string nul(1, '\0');
-    EXPECT_EQ(tableText(Graph(source.adjList)),
-              "A:" + nul + "-1," + nul + "6 B:" + nul + "6," + nul + "-1");
+    // Another graph's table: every entry, head entries included, becomes an
+    // edge to the NUL character.
+    const Graph copy(graphOf({{'A', 'B', 6}}, false).adjList);
+    EXPECT_EQ(tableText(copy), "A:" + kNul + "-1," + kNul + "6 B:" + kNul + "6," + kNul + "-1");
+    EXPECT_EQ(copy.display(), "(A," + kNul + ",6) (B," + kNul + ",6) ");
 }
 
 }  // namespace

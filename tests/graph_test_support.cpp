@@ -19,28 +19,15 @@ Graph graphOf(const std::vector<TestEdge>& edges, bool directed) {
 std::string tableText(const Graph& graph) {
     std::string text;
     for (const auto& row : graph.adjList) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        if (row.empty()) {
-            text += "<empty row>";
-            continue;
-        }
-        const Edge& head = *row.front();
-        text += head.vertex;
-        if (head.prev != '\0' || head.weight != -1) {
-            text += "<bad head>";
-        }
-        text += ':';
-        bool first = true;
-        for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
-            text += first ? "" : ",";
-            first = false;
-            text += (*entry)->vertex;
-            text += std::to_string((*entry)->weight);
-            if ((*entry)->prev != '\0') {
-                text += "<prev>";
+        text += text.empty() ? "" : " ";
+        for (const auto& entry : row) {
+            const bool head = entry == row.front();
+            if (head && entry->weight != -1) {
+                text += "<head weight>";
             }
+            text += entry->vertex;
+            text += head ? ":" : std::to_string(entry->weight) + (entry == row.back() ? "" : ",");
+            text += entry->prev == '\0' ? "" : "<prev>";
         }
     }
     if (graph.vertexCount != static_cast<int>(graph.adjList.size())) {
