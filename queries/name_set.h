@@ -20,7 +20,6 @@ class NameSet {
     bool contains(std::size_t value) const { return (words_[value >> 6] >> (value & 63)) & 1u; }
     void insert(std::size_t value) { words_[value >> 6] |= std::uint64_t{1} << (value & 63); }
     void erase(std::size_t value) { words_[value >> 6] &= ~(std::uint64_t{1} << (value & 63)); }
-    void clear() { words_[0] = words_[1] = words_[2] = words_[3] = 0; }
 
     // The smallest member, or -1 when the set is empty.
     int first() const {
