@@ -1,5 +1,5 @@
 // A weighted graph over single-character vertex names, stored as an adjacency
-// table of shared edge records and loaded from edge-list text files.
+// table of shared edge records and loaded from edge-list text.
 //
 // The table `adjList` is public. Each row belongs to one vertex: its first
 // entry, the head entry, names that vertex with weight -1, and the entries after
@@ -11,14 +11,22 @@
 //
 // Entries of weight -1 look like head entries and are never listed or followed
 // by the queries, although they are stored like any other edge.
+//
+// Names appear in the table in a fixed order: row by row, each row from its
+// head entry on. The queries break ties by this order of first appearance.
 #ifndef GRAPH_GRAPH_H_
 #define GRAPH_GRAPH_H_
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
 #include <list>
 #include <memory>
+#include <optional>
 #include <queue>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One entry of the adjacency table: in a head entry `vertex` is the row's own
@@ -36,6 +44,47 @@ struct Edge {
     Edge(char vertex, char prev, int weight);
 };
 
+// Where in an edge list something was found: a byte offset from 0, and the
+// line and byte column from 1 of that offset.
+struct InputPosition {
+    std::uint64_t offset = 0;
+    std::uint64_t line = 1;
+    std::uint64_t column = 1;
+};
+
+// How reading an edge list ended, as the loading constructor that takes one
+// reports it.
+struct LoadReport {
+    enum class Stop {
+        endOfInput,   // every item was read: the input ended after a whole triple
+        endInHeader,  // the input ended inside the two header records
+        endInTriple,  // the input ended after the source or the target of a triple
+        notANumber,   // a header value or a weight does not start with digits
+        outOfRange,   // a header value or a weight lies outside the int range
+        inputError,   // the stream went bad: a read error
+    };
+
+    std::size_t triples = 0;  // edge triples added to the graph
+    Stop stop = Stop::endOfInput;
+    bool inHeader = false;  // reading stopped inside the two header records
+    // The start of the item that could not be read (after the whitespace before
+    // it), the end of the input, or, for an input error, how far reading got.
+    InputPosition stoppedAt;
+    // What was read of that item, and the one byte that ended it: "x" for a
+    // weight "x", "-" for a lone minus sign at the end, the digits of a value out
+    // of range (at most 32 bytes). Empty at the end of the input.
+    std::string found;
+    // The first weight followed directly by a byte that is not whitespace, as
+    // in "1.25", "0x10" or "6B": that byte is read as the next item, which the
+    // format allows but a writer seldom means. `joinedAt` is that byte's place.
+    bool joinedWeight = false;
+    InputPosition joinedAt;
+    char joinedByte = '\0';
+
+    // Whether the whole input was read.
+    bool complete() const { return stop == Stop::endOfInput; }
+};
+
 class Graph {
   public:
     std::vector<std::list<std::shared_ptr<Edge>>> adjList;
@@ -45,20 +94,43 @@ class Graph {
     //
     // Loads an edge-list file: two header records (a character and an integer
     // each, ignored), then edge triples "source target weight" separated by any
-    // whitespace, each added with `addEdge(source, target, weight, directed)`.
+    // whitespace, each added as by `addEdge(source, target, weight, directed)`.
     // Reading stops at the first item that cannot be read (end of file, a
     // weight that is not a decimal number or lies outside the `int` range); the
     // triple it falls in is dropped, every earlier one is kept. A file that
     // cannot be opened or read writes "Unable to open file" and a line end to
-    // standard error and yields an empty graph. Never throws for a bad file.
+    // standard error and yields an empty graph. O(E); the table is laid out row
+    // by row, so each row's entries lie together in memory.
     Graph(std::string fileName, bool directed);
+
+    // Graph(input, directed)
+    //
+    // Reads an edge list from `input` exactly as the file constructor reads a
+    // file, in the classic locale whatever `input`'s own, and leaves `input`
+    // where formatted extraction would: after the item that could not be read,
+    // with failbit set (and eofbit at the end, badbit after a read error). Opens
+    // nothing and writes no message.
+    Graph(std::istream& input, bool directed);
+
+    // Graph(input, directed, report)
+    //
+    // As Graph(input, directed), and fills `report` with how reading ended.
+    Graph(std::istream& input, bool directed, LoadReport& report);
 
     // Graph(table)
     //
-    // Builds a directed graph by calling `addEdge(e.vertex, e.prev, e.weight,
-    // true)` for every entry `e` of `table`, row by row and in list order, head
-    // entries included. The new graph shares no record with `table`.
+    // Builds a directed graph holding, for every entry `e` of `table` row by
+    // row and in list order (head entries included), the edge e.vertex ->
+    // e.prev of weight e.weight, as `addEdge(e.vertex, e.prev, e.weight, true)`
+    // would. The new graph shares no record with `table`.
     explicit Graph(std::vector<std::list<std::shared_ptr<Edge>>> table);
+
+    // Copies share their `Edge` records with the original; moves take constant
+    // time and leave the source fit only to be assigned to or destroyed.
+    Graph(const Graph&) = default;
+    Graph(Graph&&) = default;
+    Graph& operator=(const Graph&) = default;
+    Graph& operator=(Graph&&) = default;
 
     // Releases the table; a record is freed when its last handle goes.
     ~Graph();
@@ -69,7 +141,8 @@ class Graph {
     // creating that row (head entry first) at the end of the table if it does
     // not exist. Unless `directed`, also appends target->source to the row of
     // `target` in the same way. Nothing is rejected: duplicates, loops and any
-    // weight are stored as given. O(1) amortised per call.
+    // weight are stored as given. If an allocation throws, the table is left
+    // exactly as it was. O(1) amortised; O(V) when a row is created.
     void addEdge(char source, char target, int weight, bool directed);
 
     // display()
@@ -86,7 +159,7 @@ class Graph {
     // and returns true at the first one naming `target`; before that, pushes
     // every neighbour not in `visited` onto `queue` (repeats included). Returns
     // false, having pushed all such neighbours, when `target` is not met.
-    // `visited` is the caller's copy and is not changed.
+    // `visited` is the caller's copy and is not changed. O(V + row length).
     bool insertAdjacentElements(std::queue<char>& queue, std::vector<char> visited, char vertex,
                                 char target) const;
 
@@ -95,12 +168,14 @@ class Graph {
     // Appends to `out`, in row order, the name of every neighbour entry of
     // `vertex` that is not in `visited`; parallel edges append a name once per
     // entry. Appends nothing for a vertex without a row. Never clears `out`.
+    // O(V + row length).
     void insertAdjacentNodes(std::vector<char>& out, std::vector<char> visited, char vertex) const;
 
     // insertAdjacentElementsDijkstra()
     //
     // Appends to `out` a new record (name, NUL, weight) for every neighbour
     // entry of `vertex`, in row order. The records are copies owned by `out`.
+    // O(V + row length).
     void insertAdjacentElementsDijkstra(std::vector<std::shared_ptr<Edge>>& out, char vertex) const;
 
     // getAdjacentDistance()
@@ -108,6 +183,7 @@ class Graph {
     // Returns the weight of the first entry in the row of `from` that names
     // `to`, the head entry included: so -1 when `from == to` and `from` has a
     // row. Returns 0 when no such entry exists (as for an edge of weight 0).
+    // O(V + row length).
     int getAdjacentDistance(char from, char to) const;
 
     // givePath()
@@ -125,13 +201,10 @@ class Graph {
 
     // Dijkstra()
     //
-    // Returns the length of the shortest path from `from` to `to`, using for
-    // each step the weight of the first entry naming the target in the source's
-    // row, or -1 when `to` is not reachable (see `Reachable`); `Dijkstra(a, a)`
-    // is 0 when `a` lies on a cycle. Vertices are settled once each, nearest
-    // first (ties go to the vertex named first in the table), so a negative
-    // edge into a settled vertex is not followed. Sums are formed without
-    // overflow and saturate at the `int` range. O(E + V^2 log V).
+    // Returns the length of the shortest path from `from` to `to` as
+    // `shortestDistance` finds it, clamped into the `int` range, or -1 when `to`
+    // is not reachable (see `Reachable`). So -1 is also the answer for a path
+    // of length -1. O(E + V log V).
     int Dijkstra(char from, char to) const;
 
     // topoSort()
@@ -141,27 +214,51 @@ class Graph {
     // the table. Vertices on or behind a cycle are left out; the result is
     // empty when no vertex starts with in-degree 0 (for instance, any
     // undirected graph with an edge). Entries of weight -1 count as incoming
-    // edges but are never released. O(V^2 / 64 + E).
+    // edges but are never released. O(E + V log V).
     std::string topoSort() const;
+
+    // shortestDistance()
+    //
+    // Returns the exact length of the shortest path from `from` to `to`, or
+    // nothing when `to` is not reachable. Vertices are settled once each,
+    // nearest first, ties going to the name that appears first in the table,
+    // so a negative edge into a settled vertex is not followed. A step u->v
+    // weighs what the first entry naming v in u's row holds (an entry of weight
+    // -1 included), and self-loops take no part. `shortestDistance(a, a)` is 0
+    // when `a` lies on a cycle. O(E + V log V).
+    std::optional<std::int64_t> shortestDistance(char from, char to) const;
+
+    // shortestDistances()
+    //
+    // Returns every name of the table in order of first appearance, each with
+    // what `shortestDistance(from, name)` answers, from one search. Empty for
+    // an empty graph. O(E + V log V).
+    std::vector<std::pair<char, std::optional<std::int64_t>>> shortestDistances(char from) const;
 
     // shortestPath()
     //
-    // Returns the vertices of a shortest path from `from` to `to`, both
-    // included ("ACED"), found by the same search as `Dijkstra`: the sum of
-    // its steps' weights (each the first entry naming the step's target in its
-    // source's row) is what `Dijkstra(from, to)` answers. `shortestPath(a, a)`
-    // is "a" when `a` lies on a cycle. Empty when `to` is not reachable, or in
-    // the rare case where every path's length lies beyond the `int` range.
+    // Returns the vertices of the path `shortestDistance` measures, both ends
+    // included ("ACED"); its steps' weights add up to that distance.
+    // `shortestPath(a, a)` is "a" when `a` lies on a cycle. Empty when `to` is
+    // not reachable. O(E + V log V).
     std::string shortestPath(char from, char to) const;
 
-  private:
-    // Row of `name` as the literal scan over the first `vertexCount` rows finds
-    // it, or -1; served from `rowOfName_` when the cached row still holds
-    // `name` as its head, which keeps insertion O(1) on large tables.
-    int findRow(char name);
-    void appendToRow(char owner, std::shared_ptr<Edge> entry);
+    // vertexNames()
+    //
+    // Returns every name of the table, head entries and targets, once each in
+    // order of first appearance. Empty for an empty graph. O(E).
+    std::string vertexNames() const;
 
-    std::array<int, 256> rowOfName_;
+  private:
+    // Reads an edge list into this empty graph; see the stream constructors.
+    void load(std::istream& input, bool directed, LoadReport& report);
+
+    // The row of `name` (of the first `vertexCount` rows, as far as the table
+    // holds them), or -1. `rowHint_` remembers rows; a hint is trusted only
+    // after its row's head entry has been read back.
+    int findRow(char name);
+
+    std::array<int, 256> rowHint_{};
 };
 
 #endif  // GRAPH_GRAPH_H_

@@ -1,10 +1,10 @@
 #include <fstream>
 #include <iostream>
 
-#include "graph/Graph.h"
+#include "graph/edge_list_reader.h"
+#include "graph/table_builder.h"
 
 Graph::Graph(std::string fileName, bool directed) : vertexCount(0) {
-    rowOfName_.fill(-1);
     std::ifstream file(fileName);
     // A name that opens but cannot be read (a directory, say) fails its first
     // read with an I/O error rather than at end of file: that is a file that
@@ -13,16 +13,20 @@ Graph::Graph(std::string fileName, bool directed) : vertexCount(0) {
         std::cerr << "Unable to open file" << std::endl;
         return;
     }
+    LoadReport report;
+    load(file, directed, report);
+}
 
-    // The two header records are read only to reach the triples.
-    char headerName;
-    int headerValue;
-    file >> headerName >> headerValue >> headerName >> headerValue;
+Graph::Graph(std::istream& input, bool directed) : vertexCount(0) {
+    LoadReport report;
+    load(input, directed, report);
+}
 
-    char source;
-    char target;
-    int weight;
-    while (file >> source >> target >> weight) {
-        addEdge(source, target, weight, directed);
-    }
+Graph::Graph(std::istream& input, bool directed, LoadReport& report) : vertexCount(0) {
+    load(input, directed, report);
+}
+
+void Graph::load(std::istream& input, bool directed, LoadReport& report) {
+    const std::vector<graph_internal::Triple> triples = graph_internal::readEdgeList(input, report);
+    graph_internal::buildTable(*this, triples, directed);
 }

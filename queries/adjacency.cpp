@@ -1,62 +1,86 @@
 // Neighbour gathering and edge-weight lookup over one vertex's row. A
 // neighbour entry is any entry whose weight is not -1, so head entries and
 // edges stored with weight -1 are never gathered.
-#include "graph/Graph.h"
-#include "queries/name_set.h"
-#include "queries/row_index.h"
+#include <bitset>
 
-using graph_internal::NameSet;
+#include "graph/row_index.h"
+
 using graph_internal::nameSlot;
+using graph_internal::Row;
 using graph_internal::RowIndex;
+
+namespace {
+
+std::bitset<256> setOf(const std::vector<char>& names) {
+    std::bitset<256> set;
+    for (const char name : names) {
+        set.set(nameSlot(name));
+    }
+    return set;
+}
+
+}  // namespace
 
 bool Graph::insertAdjacentElements(std::queue<char>& queue, std::vector<char> visited, char vertex,
                                    char target) const {
-    const NameSet visitedNames(visited);
-    bool found = false;
-    RowIndex(*this).forEachEntryOf(vertex, [&](char next, int weight) {
-        if (weight == -1) {
+    const Row* row = RowIndex(*this).find(vertex);
+    if (row == nullptr) {
+        return false;
+    }
+    const std::bitset<256> done = setOf(visited);
+    for (const auto& entry : *row) {
+        if (entry->weight == -1) {
+            continue;
+        }
+        if (entry->vertex == target) {
             return true;
         }
-        found = next == target;
-        if (!found && !visitedNames.contains(nameSlot(next))) {
-            queue.push(next);
+        if (!done[nameSlot(entry->vertex)]) {
+            queue.push(entry->vertex);
         }
-        return !found;
-    });
-    return found;
+    }
+    return false;
 }
 
 void Graph::insertAdjacentNodes(std::vector<char>& out, std::vector<char> visited,
                                 char vertex) const {
-    const NameSet visitedNames(visited);
-    RowIndex(*this).forEachEntryOf(vertex, [&](char next, int weight) {
-        if (weight != -1 && !visitedNames.contains(nameSlot(next))) {
-            out.push_back(next);
+    const Row* row = RowIndex(*this).find(vertex);
+    if (row == nullptr) {
+        return;
+    }
+    const std::bitset<256> done = setOf(visited);
+    for (const auto& entry : *row) {
+        if (entry->weight != -1 && !done[nameSlot(entry->vertex)]) {
+            out.push_back(entry->vertex);
         }
-        return true;
-    });
+    }
 }
 
 void Graph::insertAdjacentElementsDijkstra(std::vector<std::shared_ptr<Edge>>& out,
                                            char vertex) const {
-    RowIndex(*this).forEachEntryOf(vertex, [&](char next, int weight) {
-        if (weight != -1) {
-            out.push_back(std::make_shared<Edge>(next, '\0', weight));
+    const Row* row = RowIndex(*this).find(vertex);
+    if (row == nullptr) {
+        return;
+    }
+    for (const auto& entry : *row) {
+        if (entry->weight != -1) {
+            out.push_back(std::make_shared<Edge>(entry->vertex, '\0', entry->weight));
         }
-        return true;
-    });
+    }
 }
 
 int Graph::getAdjacentDistance(char from, char to) const {
+    const Row* row = RowIndex(*this).find(from);
+    if (row == nullptr) {
+        return 0;
+    }
     // The head entry takes part: it names `from` itself, hence -1 for (v, v).
-    int distance = 0;
-    RowIndex(*this).forEachEntryOf(from, [&](char next, int weight) {
-        if (next == to) {
-            distance = weight;
+    for (const auto& entry : *row) {
+        if (entry->vertex == to) {
+            return entry->weight;
         }
-        return next != to;
-    });
-    return distance;
+    }
+    return 0;
 }
 
 void Graph::givePath(char, char, int) {}

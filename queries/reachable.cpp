@@ -1,9 +1,10 @@
-#include "graph/Graph.h"
-#include "queries/name_set.h"
-#include "queries/row_index.h"
+#include <array>
+#include <bitset>
 
-using graph_internal::NameSet;
+#include "graph/row_index.h"
+
 using graph_internal::nameSlot;
+using graph_internal::Row;
 using graph_internal::RowIndex;
 
 // Breadth-first search over neighbour entries in which each vertex is queued
@@ -11,25 +12,29 @@ using graph_internal::RowIndex;
 // vertex, so a start is reachable from itself only through a cycle.
 bool Graph::Reachable(char from, char to) const {
     const RowIndex rows(*this);
-    char queue[256];
+    std::array<char, 256> queue;
     std::size_t head = 0;
     std::size_t tail = 0;
-    NameSet queued;
+    std::bitset<256> queued;
     queue[tail++] = from;
-    queued.insert(nameSlot(from));
-    bool found = false;
-    while (head < tail && !found) {
-        rows.forEachEntryOf(queue[head++], [&](char next, int weight) {
-            if (weight == -1) {
+    queued.set(nameSlot(from));
+    while (head < tail) {
+        const Row* row = rows.find(queue[head++]);
+        if (row == nullptr) {
+            continue;
+        }
+        for (const auto& entry : *row) {
+            if (entry->weight == -1) {
+                continue;
+            }
+            if (entry->vertex == to) {
                 return true;
             }
-            found = next == to;
-            if (!found && !queued.contains(nameSlot(next))) {
-                queued.insert(nameSlot(next));
-                queue[tail++] = next;
+            if (!queued[nameSlot(entry->vertex)]) {
+                queued.set(nameSlot(entry->vertex));
+                queue[tail++] = entry->vertex;
             }
-            return !found;
-        });
+        }
     }
-    return found;
+    return false;
 }

@@ -1,55 +1,54 @@
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <queue>
 
-#include "graph/Graph.h"
-#include "queries/name_set.h"
-#include "queries/row_index.h"
+#include "queries/appearance_order.h"
 
 using graph_internal::AppearanceOrder;
-using graph_internal::NameSet;
 using graph_internal::nameSlot;
+using graph_internal::Row;
 using graph_internal::RowIndex;
 
 // Kahn's method over names in order of first appearance: one pass counts, for
 // every name, the entries naming it (a row's first entry excepted, whatever
 // its weight); outputting a vertex releases its neighbour entries (weight not
-// -1) once each, and the next vertex is the first-appearing name left at zero.
+// -1), and the next vertex is the first-appearing name left at zero. A name
+// that has been output never returns to zero: its count only falls below it.
 std::string Graph::topoSort() const {
-    const RowIndex rows(*this);
     AppearanceOrder order;
     std::array<std::int64_t, 256> inDegree{};
-    for (std::size_t row = 0; row < rows.rowCount(); ++row) {
-        bool headEntry = true;
-        for (const auto& entry : rows.row(row)) {
-            order.see(entry->vertex);
-            if (!headEntry) {
-                ++inDegree[nameSlot(entry->vertex)];
+    for (const Row& row : adjList) {
+        for (auto entry = row.begin(); entry != row.end(); ++entry) {
+            order.see((*entry)->vertex);
+            if (entry != row.begin()) {
+                ++inDegree[nameSlot((*entry)->vertex)];
             }
-            headEntry = false;
         }
     }
 
-    NameSet ready;  // positions of names not yet output whose count is zero
-    for (int slot = 0; slot < order.names; ++slot) {
-        if (inDegree[nameSlot(order.nameAt[static_cast<std::size_t>(slot)])] == 0) {
-            ready.insert(static_cast<std::size_t>(slot));
+    std::priority_queue<int, std::vector<int>, std::greater<>> ready;  // positions
+    const std::string& names = order.names();
+    for (std::size_t position = 0; position < names.size(); ++position) {
+        if (inDegree[nameSlot(names[position])] == 0) {
+            ready.push(static_cast<int>(position));
         }
     }
-
+    const RowIndex rows(*this);
     std::string sorted;
-    NameSet output;
-    for (int next = ready.first(); next >= 0; next = ready.first()) {
-        const char vertex = order.nameAt[static_cast<std::size_t>(next)];
-        ready.erase(static_cast<std::size_t>(next));
-        output.insert(nameSlot(vertex));
-        rows.forEachEntryOf(vertex, [&](char name, int weight) {
-            const std::size_t target = nameSlot(name);
-            if (weight != -1 && !output.contains(target) && --inDegree[target] == 0) {
-                ready.insert(static_cast<std::size_t>(order.position[target]));
-            }
-            return true;
-        });
+    while (!ready.empty()) {
+        const char vertex = names[static_cast<std::size_t>(ready.top())];
+        ready.pop();
         sorted += vertex;
+        const Row* row = rows.find(vertex);
+        if (row == nullptr) {
+            continue;
+        }
+        for (const auto& entry : *row) {
+            if (entry->weight != -1 && --inDegree[nameSlot(entry->vertex)] == 0) {
+                ready.push(order.positionOf(entry->vertex));
+            }
+        }
     }
     return sorted;
 }

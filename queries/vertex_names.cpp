@@ -1,0 +1,5 @@
+#include "queries/appearance_order.h"
+
+std::string Graph::vertexNames() const {
+    return graph_internal::AppearanceOrder::of(*this).names();
+}
