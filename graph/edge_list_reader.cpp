@@ -28,9 +28,7 @@ class ItemReader {
   public:
     explicit ItemReader(std::streambuf& buffer) : buffer_(buffer) {}
 
-    InputPosition position() const {
-        return {offset_, line_, offset_ - lineStart_ + 1};
-    }
+    InputPosition position() const { return {offset_, line_, offset_ - lineStart_ + 1}; }
 
     // Whether the end of the input has been seen (what sets eofbit).
     bool atEnd() const { return atEnd_; }
@@ -93,8 +91,8 @@ class ItemReader {
         bool anyDigit = false;
         for (; isDigit(c); c = takeAndPeek()) {
             anyDigit = true;
-            magnitude = std::min(magnitude * 10 + static_cast<std::uint64_t>(c - '0'),
-                                 kIntMagnitude + 1);
+            magnitude =
+                std::min(magnitude * 10 + static_cast<std::uint64_t>(c - '0'), kIntMagnitude + 1);
             keep(c);
         }
         if (!anyDigit || magnitude > (negative ? kIntMagnitude : kIntMagnitude - 1)) {

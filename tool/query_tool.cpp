@@ -1,159 +1,198 @@
 #include "tool/query_tool.h"
 
-#include <fstream>
-#include <functional>
-#include <map>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <sstream>
 
-#include "graph/Graph.h"
-#include "tool/graph_text.h"
+#include "tool/commands.h"
+#include "tool/fd_input.h"
+#include "tool/options.h"
+
+#ifndef GRAPH_VERSION
+#define GRAPH_VERSION "unknown"
+#endif
 
 namespace {
 
-ToolResult usageError(const std::string& problem) {
-    return {"", "graph-query: " + problem + "\n" + usageText(), 2};
+constexpr int kUsageOrFailure = 2;
+
+std::string displayName(const std::string& file) {
+    return file == "-" ? "standard input" : file;
 }
 
-// Like the loader, counts a name that opens but cannot be read (a directory)
-// as a file that cannot be opened.
-bool canOpen(const std::string& fileName) {
-    std::ifstream file(fileName);
-    return file.is_open() && (file.peek(), !file.bad());
+// Writes "graph-query: NAME: message" on standard error.
+void say(Output& err, const std::string& file, const std::string& message) {
+    err.write("graph-query: " + displayName(file) + ": " + message + "\n");
+    err.flush();
 }
 
-std::string spaced(const std::string& vertices) {
+std::string position(const InputPosition& at) {
+    return std::to_string(at.line) + ":" + std::to_string(at.column) + ": ";
+}
+
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::string joined(const std::vector<std::string>& words) {
     std::string text;
-    for (const char vertex : vertices) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += vertex;
+    for (const std::string& word : words) {
+        text += (text.empty() ? "" : " ") + word;
     }
     return text;
 }
 
-// Every name in the table, in order of first appearance.
-std::string namesOf(const Graph& graph) {
-    std::string names;
-    for (const auto& row : graph.adjList) {
-        for (const auto& entry : row) {
-            if (names.find(entry->vertex) == std::string::npos) {
-                names += entry->vertex;
-            }
-        }
+// Says how reading FILE ended when that needs saying; false for a read
+// error, after which nothing is answered.
+bool reportLoading(const LoadReport& report, int readError, const std::string& file, Output& err) {
+    if (report.stop == LoadReport::Stop::inputError) {
+        say(err, file,
+            std::string("read error") +
+                (readError ? std::string(": ") + std::strerror(readError) : std::string()));
+        return false;
     }
-    return names;
+    if (!report.complete()) {
+        say(err, file,
+            position(report.stoppedAt) + "warning: reading stopped: " + describeStop(report) +
+                "; " + std::to_string(report.triples) + " edges read before it are used");
+    }
+    if (report.joinedWeight) {
+        say(err, file,
+            position(report.joinedAt) + "warning: " + quoted(std::string(1, report.joinedByte)) +
+                " right after a weight is read as the next item");
+    }
+    return true;
 }
 
-struct Command {
-    std::size_t vertexArguments;
-    std::function<ToolResult(const Graph&, bool directed, char from, char to)> run;
-};
+// Answers every line of CMDFILE in order, each answer line led by its
+// command; an invalid line is reported and skipped.
+int answerCommands(const std::string& commandsFile, InputFile& commands, const LoadedGraph& loaded,
+                   ToolIo& io) {
+    int status = 0;
+    std::string line;
+    for (std::size_t number = 1; !io.out.failed() && std::getline(*commands.stream(), line);
+         ++number) {
+        const std::vector<std::string> words = wordsOf(line);
+        if (words.empty()) {
+            continue;
+        }
+        std::string problem;
+        if (!checkCommand(words, problem)) {
+            say(io.err, commandsFile, std::to_string(number) + ": " + problem);
+            status = kUsageOrFailure;
+            continue;
+        }
+        io.out.setLinePrefix(joined(words) + ": ");
+        runCommand(words, loaded, io.out);
+        io.out.setLinePrefix("");
+    }
+    if (commands.stream()->bad()) {
+        say(io.err, commandsFile,
+            std::string("read error: ") + std::strerror(commands.readError()));
+        status = kUsageOrFailure;
+    }
+    return status;
+}
 
-const std::map<std::string, Command>& commands() {
-    static const std::map<std::string, Command> table = {
-        {"list",
-         {0,
-          [](const Graph& g, bool, char, char) -> ToolResult {
-              return {listingLines(g), "", 0};
-          }}},
-        {"reachable",
-         {2,
-          [](const Graph& g, bool, char from, char to) -> ToolResult {
-              const bool reachable = g.Reachable(from, to);
-              return {reachable ? "yes\n" : "no\n", "", reachable ? 0 : 1};
-          }}},
-        // Dijkstra answers -1 both for "unreachable" and for a path of length
-        // -1, so reachability is asked separately.
-        {"distance",
-         {2,
-          [](const Graph& g, bool, char from, char to) -> ToolResult {
-              if (!g.Reachable(from, to)) {
-                  return {"unreachable\n", "", 1};
-              }
-              return {std::to_string(g.Dijkstra(from, to)) + "\n", "", 0};
-          }}},
-        {"path",
-         {2,
-          [](const Graph& g, bool, char from, char to) -> ToolResult {
-              const std::string path = g.shortestPath(from, to);
-              if (!g.Reachable(from, to)) {
-                  return {"unreachable\n", "", 1};
-              }
-              if (path.empty()) {
-                  return {"", "graph-query: every path is longer than the int range\n", 1};
-              }
-              return {spaced(path) + "\n" + std::to_string(g.Dijkstra(from, to)) + "\n", "", 0};
-          }}},
-        {"topo",
-         {0,
-          [](const Graph& g, bool, char, char) -> ToolResult {
-              const std::string order = g.topoSort();
-              std::string leftOut;
-              for (const char name : namesOf(g)) {
-                  if (order.find(name) == std::string::npos) {
-                      leftOut += name;
-                  }
-              }
-              if (leftOut.empty()) {
-                  return {spaced(order) + "\n", "", 0};
-              }
-              return {
-                  spaced(order) + "\nleft out (on or behind a cycle): " + spaced(leftOut) + "\n",
-                  "", 1};
-          }}},
-        {"dot",
-         {0,
-          [](const Graph& g, bool directed, char, char) -> ToolResult {
-              return {dotText(g, directed), "", 0};
-          }}},
-    };
-    return table;
+// Loads FILE and answers the command line's command or CMDFILE's commands.
+int loadAndAnswer(const Invocation& invocation, ToolIo& io) {
+    InputFile input(invocation.file, io.standardInput);
+    if (input.stream() == nullptr) {
+        say(io.err, invocation.file,
+            std::string("Unable to open file: ") + std::strerror(input.openError()));
+        return kUsageOrFailure;
+    }
+    std::unique_ptr<InputFile> commands;
+    if (invocation.commandsFile) {
+        commands = std::make_unique<InputFile>(*invocation.commandsFile, io.standardInput);
+        if (commands->stream() == nullptr) {
+            say(io.err, *invocation.commandsFile,
+                std::string("Unable to open file: ") + std::strerror(commands->openError()));
+            return kUsageOrFailure;
+        }
+    }
+
+    LoadReport report;
+    auto graph = std::make_unique<Graph>(*input.stream(), invocation.directed, report);
+    if (!reportLoading(report, input.readError(), invocation.file, io.err)) {
+        return kUsageOrFailure;
+    }
+    const LoadedGraph loaded{*graph, invocation.directed, report};
+    const int status = commands ? answerCommands(*invocation.commandsFile, *commands, loaded, io)
+                                : runCommand(invocation.command, loaded, io.out);
+    if (io.keepGraphAtExit) {
+        static_cast<void>(graph.release());  // freed with the process
+    }
+    return status;
+}
+
+int run(const std::vector<std::string>& args, ToolIo& io) {
+    std::string problem;
+    const std::optional<Invocation> invocation = parseInvocation(args, problem);
+    if (invocation && !invocation->commandsFile && !invocation->help && !invocation->version) {
+        checkCommand(invocation->command, problem);
+    }
+    if (!problem.empty()) {
+        io.err.write("graph-query: " + problem + "\n" + usageText());
+        return kUsageOrFailure;
+    }
+    if (invocation->help || invocation->version) {
+        io.out.write(invocation->help ? usageText() : "graph-query (graph) " GRAPH_VERSION "\n");
+        return 0;
+    }
+    try {
+        return loadAndAnswer(*invocation, io);
+    } catch (const std::bad_alloc&) {
+        say(io.err, invocation->file, "out of memory");
+        return kUsageOrFailure;
+    }
 }
 
 }  // namespace
 
 std::string usageText() {
     return "usage: graph-query [--directed] FILE COMMAND [ARGS]\n"
+           "       graph-query [--directed] --commands CMDFILE FILE\n"
            "\n"
-           "Loads FILE (an edge-list file; undirected unless --directed) and prints:\n"
+           "Loads FILE, an edge-list file (\"-\" for standard input), undirected unless\n"
+           "--directed, and answers COMMAND, or every line of CMDFILE, each answer line\n"
+           "then led by its command. Vertices are single characters.\n"
            "  list             the edges, one (S,T,W) a line\n"
-           "  reachable A B    yes or no (exit status 1 for no)\n"
-           "  distance A B     the shortest distance, or unreachable (exit status 1)\n"
+           "  reachable A B    yes or no (status 1 for no)\n"
+           "  distance A B     the shortest distance, or unreachable (status 1)\n"
            "  path A B         the vertices of a shortest path, then its length\n"
-           "  topo             a topological order; vertices left out on a second line\n"
-           "                   (exit status 1 when any are)\n"
+           "  distances A      every vertex with its distance from A, or unreachable\n"
+           "  topo             a topological order, then any vertices left out (status 1)\n"
            "  dot              the graph in Graphviz DOT\n"
-           "Vertices are single characters. Exit status 2: usage error or unreadable FILE.\n";
+           "  check            how reading FILE went (status 1 if it stopped early)\n"
+           "Options: --directed, --commands CMDFILE, --help, --version; \"--\" ends them.\n"
+           "Exit status 2: a usage error, a file that cannot be read, a write error, or\n"
+           "an invalid line in CMDFILE.\n";
 }
 
-ToolResult runGraphQuery(const std::vector<std::string>& args) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        return {usageText(), "", 0};
+int runGraphQuery(const std::vector<std::string>& args, ToolIo& io) {
+    int status = run(args, io);
+    if (!io.out.flush()) {
+        io.err.write(std::string("graph-query: standard output: write error: ") +
+                     std::strerror(io.out.error()) + "\n");
+        status = kUsageOrFailure;
     }
-    const bool directed = !args.empty() && args[0] == "--directed";
-    const std::vector<std::string> rest(args.begin() + (directed ? 1 : 0), args.end());
-    if (rest.size() < 2) {
-        return usageError("a FILE and a COMMAND are needed");
-    }
-    const auto command = commands().find(rest[1]);
-    if (command == commands().end()) {
-        return usageError("unknown command '" + rest[1] + "'");
-    }
-    const std::size_t vertexCount = command->second.vertexArguments;
-    if (rest.size() != 2 + vertexCount) {
-        return usageError("'" + rest[1] + "' takes " + std::to_string(vertexCount) +
-                          " vertex arguments");
-    }
-    for (std::size_t i = 2; i < rest.size(); ++i) {
-        if (rest[i].size() != 1) {
-            return usageError("a vertex is exactly one character, not '" + rest[i] + "'");
-        }
-    }
-    if (!canOpen(rest[0])) {
-        return {"", "Unable to open file\n", 2};
-    }
-    const Graph graph(rest[0], directed);
-    const char from = vertexCount > 0 ? rest[2][0] : '\0';
-    const char to = vertexCount > 1 ? rest[3][0] : '\0';
-    return command->second.run(graph, directed, from, to);
+    io.err.flush();
+    return status;
+}
+
+ToolResult runGraphQuery(const std::vector<std::string>& args, const std::string& standardInput) {
+    ToolResult result;
+    std::istringstream input(standardInput);
+    Output out(result.out);
+    Output err(result.err);
+    ToolIo io{input, out, err};
+    result.status = runGraphQuery(args, io);
+    return result;
 }

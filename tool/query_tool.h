@@ -1,11 +1,31 @@
 // graph-query: answers the library's queries on an edge-list file from the
-// shell. The program's main only forwards to runGraphQuery, so the whole
-// command line can be tested in-process.
+// shell. The program's main only connects it to the process's files, so the
+// whole command line can also be run in-process by the tests.
 #ifndef TOOL_QUERY_TOOL_H_
 #define TOOL_QUERY_TOOL_H_
 
+#include <istream>
 #include <string>
 #include <vector>
+
+#include "tool/output.h"
+
+struct ToolIo {
+    std::istream& standardInput;
+    Output& out;
+    Output& err;
+    // Leave the loaded graph to the operating system instead of destroying it,
+    // for a process that ends right after.
+    bool keepGraphAtExit = false;
+};
+
+// runGraphQuery()
+//
+// Runs `graph-query` with `args` (the program name left out) and returns its
+// exit status: 0 for an answer, 1 for a negative one, 2 for a usage error,
+// an unreadable file, a write error or exhausted memory. With --commands: 0
+// when every command line was valid, 2 otherwise.
+int runGraphQuery(const std::vector<std::string>& args, ToolIo& io);
 
 struct ToolResult {
     std::string out;  // standard output
@@ -15,11 +35,9 @@ struct ToolResult {
 
 // runGraphQuery()
 //
-// Runs `graph-query [--directed] FILE COMMAND [ARGS]` with `args` (the
-// program name left out) and returns what it prints and its exit status: 0
-// for an answer, 1 for a negative one (not reachable, vertices left out of the
-// order), 2 for a usage error or a file that cannot be opened.
-ToolResult runGraphQuery(const std::vector<std::string>& args);
+// Runs `graph-query` in-process with `standardInput` as its standard input.
+ToolResult runGraphQuery(const std::vector<std::string>& args,
+                         const std::string& standardInput = "");
 
 // usageText()
 //

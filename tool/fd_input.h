@@ -1,0 +1,55 @@
+// Reading graph-query's input files through file descriptors, so that pipes,
+// FIFOs, /dev/stdin and standard input are read exactly once, and a read
+// error is known by its errno.
+#ifndef TOOL_FD_INPUT_H_
+#define TOOL_FD_INPUT_H_
+
+#include <istream>
+#include <memory>
+#include <streambuf>
+#include <string>
+
+// A stream buffer over a file descriptor. A failed read throws, as file
+// buffers do, so a stream reading through it goes bad; `error()` keeps errno.
+class FdStreamBuffer : public std::streambuf {
+  public:
+    // Reads `fd`; closes it on destruction when `owned`.
+    FdStreamBuffer(int fd, bool owned);
+    FdStreamBuffer(const FdStreamBuffer&) = delete;
+    FdStreamBuffer& operator=(const FdStreamBuffer&) = delete;
+    ~FdStreamBuffer() override;
+
+    int error() const { return error_; }
+
+  protected:
+    int_type underflow() override;
+
+  private:
+    static constexpr std::size_t kBufferBytes = 1 << 16;
+
+    int fd_;
+    bool owned_;
+    int error_ = 0;
+    std::unique_ptr<char[]> buffer_;
+};
+
+// An input named on the command line: "-" is standard input.
+class InputFile {
+  public:
+    // Opens `name`; `stream()` is null and `openError()` holds errno when the
+    // file cannot be opened.
+    InputFile(const std::string& name, std::istream& standardInput);
+
+    std::istream* stream() { return stream_; }
+    int openError() const { return openError_; }
+    // errno of a read error, or 0 when none is known.
+    int readError() const;
+
+  private:
+    std::unique_ptr<FdStreamBuffer> buffer_;
+    std::unique_ptr<std::istream> ownStream_;
+    std::istream* stream_ = nullptr;
+    int openError_ = 0;
+};
+
+#endif  // TOOL_FD_INPUT_H_
