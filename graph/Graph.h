@@ -204,7 +204,7 @@ class Graph {
     // Returns the length of the shortest path from `from` to `to` as
     // `shortestDistance` finds it, clamped into the `int` range, or -1 when `to`
     // is not reachable (see `Reachable`). So -1 is also the answer for a path
-    // of length -1. O(E + V log V).
+    // of length -1. O(E + V^2).
     int Dijkstra(char from, char to) const;
 
     // topoSort()
@@ -225,14 +225,14 @@ class Graph {
     // so a negative edge into a settled vertex is not followed. A step u->v
     // weighs what the first entry naming v in u's row holds (an entry of weight
     // -1 included), and self-loops take no part. `shortestDistance(a, a)` is 0
-    // when `a` lies on a cycle. O(E + V log V).
+    // when `a` lies on a cycle. O(E + V^2).
     std::optional<std::int64_t> shortestDistance(char from, char to) const;
 
     // shortestDistances()
     //
     // Returns every name of the table in order of first appearance, each with
     // what `shortestDistance(from, name)` answers, from one search. Empty for
-    // an empty graph. O(E + V log V).
+    // an empty graph. O(E + V^2).
     std::vector<std::pair<char, std::optional<std::int64_t>>> shortestDistances(char from) const;
 
     // shortestPath()
@@ -240,7 +240,7 @@ class Graph {
     // Returns the vertices of the path `shortestDistance` measures, both ends
     // included ("ACED"); its steps' weights add up to that distance.
     // `shortestPath(a, a)` is "a" when `a` lies on a cycle. Empty when `to` is
-    // not reachable. O(E + V log V).
+    // not reachable. O(E + V^2).
     std::string shortestPath(char from, char to) const;
 
     // vertexNames()

@@ -4,37 +4,44 @@
 
 namespace graph_internal {
 
-// Heap order: the nearest candidate, then the first-appearing, comes out first.
-bool LabelSettingSearch::isLater(const Candidate& a, const Candidate& b) {
-    return a.distance != b.distance ? a.distance > b.distance : a.position > b.position;
-}
-
 LabelSettingSearch::LabelSettingSearch(const Graph& graph, char from)
     : rows_(graph), order_(AppearanceOrder::of(graph)), from_(from) {
     reach(from, 0, from);
 }
 
+// The nearer of two reached vertices; of two as near, the first to appear.
+bool LabelSettingSearch::isNearer(std::size_t a, std::size_t b) const {
+    if (distance_[a] != distance_[b]) {
+        return distance_[a] < distance_[b];
+    }
+    return order_.positionOf(static_cast<char>(a)) < order_.positionOf(static_cast<char>(b));
+}
+
 void LabelSettingSearch::reach(char name, std::int64_t distance, char predecessor) {
     const std::size_t slot = nameSlot(name);
-    reached_.set(slot);
+    if (!reached_[slot]) {
+        reached_.set(slot);
+        frontier_[frontierSize_++] = static_cast<unsigned char>(slot);
+    }
     distance_[slot] = distance;
     predecessor_[slot] = predecessor;
-    frontier_.push_back({distance, order_.positionOf(name), name});
-    std::push_heap(frontier_.begin(), frontier_.end(), isLater);
 }
 
 bool LabelSettingSearch::settleNext(char& settled) {
-    while (!frontier_.empty()) {
-        std::pop_heap(frontier_.begin(), frontier_.end(), isLater);
-        const char name = frontier_.back().name;
-        frontier_.pop_back();
-        if (!settled_[nameSlot(name)]) {
-            settled_.set(nameSlot(name));
-            settled = name;
-            return true;
+    if (frontierSize_ == 0) {
+        return false;
+    }
+    std::size_t nearest = 0;
+    for (std::size_t i = 1; i < frontierSize_; ++i) {
+        if (isNearer(frontier_[i], frontier_[nearest])) {
+            nearest = i;
         }
     }
-    return false;
+    const std::size_t slot = frontier_[nearest];
+    frontier_[nearest] = frontier_[--frontierSize_];
+    settled_.set(slot);
+    settled = static_cast<char>(slot);
+    return true;
 }
 
 bool LabelSettingSearch::settleUntil(char target) {

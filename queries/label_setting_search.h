@@ -7,7 +7,6 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "graph/row_index.h"
 #include "queries/appearance_order.h"
@@ -18,8 +17,8 @@ namespace graph_internal {
 // going to the name that appears first in the table. Settling u relaxes each
 // unsettled v named by a neighbour entry of u's row (v other than u), by the
 // weight of the first entry of that row naming v; distances are exact 64-bit
-// sums, and a vertex not reached yet relaxes nothing. O(E + V log V) time,
-// O(V) memory.
+// sums, and a vertex not reached yet relaxes nothing. O(E + V^2) time, O(V)
+// memory.
 class LabelSettingSearch {
   public:
     LabelSettingSearch(const Graph& graph, char from);
@@ -45,13 +44,7 @@ class LabelSettingSearch {
     const AppearanceOrder& order() const { return order_; }
 
   private:
-    struct Candidate {
-        std::int64_t distance;
-        int position;
-        char name;
-    };
-
-    static bool isLater(const Candidate& a, const Candidate& b);
+    bool isNearer(std::size_t a, std::size_t b) const;
     void reach(char name, std::int64_t distance, char predecessor);
     bool settleNext(char& settled);
     void relaxRowOf(char vertex);
@@ -59,7 +52,10 @@ class LabelSettingSearch {
     const RowIndex rows_;
     const AppearanceOrder order_;
     const char from_;
-    std::vector<Candidate> frontier_;  // a heap, nearest first; stale candidates are skipped
+    // The reached vertices not settled yet, in no order: with at most 256
+    // names, a plain scan selects the nearest as cheaply as a heap would.
+    std::array<unsigned char, 256> frontier_;
+    std::size_t frontierSize_ = 0;
     std::bitset<256> reached_;
     std::bitset<256> settled_;
     std::array<std::int64_t, 256> distance_{};
