@@ -261,4 +261,33 @@ class Graph {
     std::array<int, 256> rowHint_{};
 };
 
+namespace graph_internal {
+class TableSummary;
+}
+
+// QueryIndex
+//
+// What the queries read of a graph's table, gathered in one pass: the names in
+// order of first appearance, each row's distinct neighbours with the weight of
+// the first entry naming each, and every name's in-degree. Each operation
+// answers exactly as the graph's operation of the same name did when the index
+// was built, in O(V^2) time instead of O(E), so an index pays when one graph is
+// asked many questions. Later changes to the graph are not seen. Building one
+// takes O(E) time and O(min(E, V^2)) memory; copies share it.
+class QueryIndex {
+  public:
+    explicit QueryIndex(const Graph& graph);
+
+    bool Reachable(char from, char to) const;
+    int Dijkstra(char from, char to) const;
+    std::string topoSort() const;
+    std::optional<std::int64_t> shortestDistance(char from, char to) const;
+    std::vector<std::pair<char, std::optional<std::int64_t>>> shortestDistances(char from) const;
+    std::string shortestPath(char from, char to) const;
+    std::string vertexNames() const;
+
+  private:
+    std::shared_ptr<const graph_internal::TableSummary> summary_;
+};
+
 #endif  // GRAPH_GRAPH_H_

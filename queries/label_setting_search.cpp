@@ -4,8 +4,8 @@
 
 namespace graph_internal {
 
-LabelSettingSearch::LabelSettingSearch(const Graph& graph, char from)
-    : rows_(graph), order_(AppearanceOrder::of(graph)), from_(from) {
+LabelSettingSearch::LabelSettingSearch(const TableSummary& table, char from)
+    : table_(table), from_(from) {
     reach(from, 0, from);
 }
 
@@ -14,7 +14,8 @@ bool LabelSettingSearch::isNearer(std::size_t a, std::size_t b) const {
     if (distance_[a] != distance_[b]) {
         return distance_[a] < distance_[b];
     }
-    return order_.positionOf(static_cast<char>(a)) < order_.positionOf(static_cast<char>(b));
+    const AppearanceOrder& order = table_.order();
+    return order.positionOf(static_cast<char>(a)) < order.positionOf(static_cast<char>(b));
 }
 
 void LabelSettingSearch::reach(char name, std::int64_t distance, char predecessor) {
@@ -49,40 +50,28 @@ bool LabelSettingSearch::settleUntil(char target) {
         if (vertex == target) {
             return true;
         }
-        relaxRowOf(vertex);
+        relaxNeighboursOf(vertex);
     }
     return false;
 }
 
 void LabelSettingSearch::settleAll() {
     for (char vertex; settleNext(vertex);) {
-        relaxRowOf(vertex);
+        relaxNeighboursOf(vertex);
     }
 }
 
-void LabelSettingSearch::relaxRowOf(char vertex) {
-    const Row* row = rows_.find(vertex);
-    if (row == nullptr) {
-        return;
-    }
-    ++stamp_;
+void LabelSettingSearch::relaxNeighboursOf(char vertex) {
     const std::int64_t base = distance_[nameSlot(vertex)];
-    for (const auto& entry : *row) {
-        const std::size_t next = nameSlot(entry->vertex);
-        if (stepStamp_[next] != stamp_) {
-            stepStamp_[next] = stamp_;
-            stepWeight_[next] = entry->weight;
-        }
-        if (entry->weight == -1) {
+    for (const Neighbour& neighbour : table_.neighboursOf(vertex)) {
+        returnsToStart_ |= neighbour.name == from_;
+        if (neighbour.name == vertex || settled_[nameSlot(neighbour.name)]) {
             continue;
         }
-        returnsToStart_ |= entry->vertex == from_;
-        if (entry->vertex == vertex || settled_[next]) {
-            continue;
-        }
-        const std::int64_t candidate = base + stepWeight_[next];
-        if (!reached_[next] || candidate < distance_[next]) {
-            reach(entry->vertex, candidate, vertex);
+        const std::int64_t candidate = base + neighbour.weight;
+        if (!reached_[nameSlot(neighbour.name)] ||
+            candidate < distance_[nameSlot(neighbour.name)]) {
+            reach(neighbour.name, candidate, vertex);
         }
     }
 }

@@ -8,20 +8,17 @@
 #include <cstdint>
 #include <string>
 
-#include "graph/row_index.h"
-#include "queries/appearance_order.h"
+#include "queries/table_summary.h"
 
 namespace graph_internal {
 
 // Settles the vertices reachable from a start once each, nearest first, ties
 // going to the name that appears first in the table. Settling u relaxes each
-// unsettled v named by a neighbour entry of u's row (v other than u), by the
-// weight of the first entry of that row naming v; distances are exact 64-bit
-// sums, and a vertex not reached yet relaxes nothing. O(E + V^2) time, O(V)
-// memory.
+// unsettled neighbour v of u other than u by the weight of the first entry of
+// u's row naming v; distances are exact 64-bit sums. O(V^2) time, O(V) memory.
 class LabelSettingSearch {
   public:
-    LabelSettingSearch(const Graph& graph, char from);
+    LabelSettingSearch(const TableSummary& table, char from);
 
     // Settles vertices until `target` is settled (true) or none is left
     // (false). `target` other than the start is reached exactly when it is
@@ -37,20 +34,17 @@ class LabelSettingSearch {
     // The vertices from the start to the reached `to`, both included.
     std::string pathTo(char to) const;
 
-    // After settleAll: whether a neighbour entry of a settled vertex names the
-    // start, which is then reachable from itself.
+    // After settleAll: whether a settled vertex has the start as a neighbour,
+    // so that the start is reachable from itself.
     bool returnsToStart() const { return returnsToStart_; }
-
-    const AppearanceOrder& order() const { return order_; }
 
   private:
     bool isNearer(std::size_t a, std::size_t b) const;
     void reach(char name, std::int64_t distance, char predecessor);
     bool settleNext(char& settled);
-    void relaxRowOf(char vertex);
+    void relaxNeighboursOf(char vertex);
 
-    const RowIndex rows_;
-    const AppearanceOrder order_;
+    const TableSummary& table_;
     const char from_;
     // The reached vertices not settled yet, in no order: with at most 256
     // names, a plain scan selects the nearest as cheaply as a heap would.
@@ -60,11 +54,6 @@ class LabelSettingSearch {
     std::bitset<256> settled_;
     std::array<std::int64_t, 256> distance_{};
     std::array<char, 256> predecessor_{};
-    // The weight of the first entry naming each name in the row being
-    // relaxed; valid where `stepStamp_` holds the current `stamp_`.
-    std::array<int, 256> stepWeight_{};
-    std::array<std::uint32_t, 256> stepStamp_{};
-    std::uint32_t stamp_ = 0;
     bool returnsToStart_ = false;
 };
 

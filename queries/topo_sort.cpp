@@ -3,52 +3,40 @@
 #include <functional>
 #include <queue>
 
-#include "queries/appearance_order.h"
+#include "queries/topo_sort.h"
 
-using graph_internal::AppearanceOrder;
-using graph_internal::nameSlot;
-using graph_internal::Row;
-using graph_internal::RowIndex;
+namespace graph_internal {
 
-// Kahn's method over names in order of first appearance: one pass counts, for
-// every name, the entries naming it (a row's first entry excepted, whatever
-// its weight); outputting a vertex releases its neighbour entries (weight not
-// -1), and the next vertex is the first-appearing name left at zero. A name
-// that has been output never returns to zero: its count only falls below it.
-std::string Graph::topoSort() const {
-    AppearanceOrder order;
-    std::array<std::int64_t, 256> inDegree{};
-    for (const Row& row : adjList) {
-        for (auto entry = row.begin(); entry != row.end(); ++entry) {
-            order.see((*entry)->vertex);
-            if (entry != row.begin()) {
-                ++inDegree[nameSlot((*entry)->vertex)];
-            }
-        }
-    }
-
+// Kahn's method over names in order of first appearance: a name's count
+// starts at its in-degree (weight -1 entries included); outputting a vertex
+// lowers its neighbours' counts by the neighbour entries naming them, and
+// the next vertex is the first-appearing name at zero. A name that has been
+// output never returns to zero: its count only falls below it.
+std::string topologicalOrder(const TableSummary& table) {
+    const std::string& names = table.order().names();
+    std::array<std::int64_t, 256> count{};
     std::priority_queue<int, std::vector<int>, std::greater<>> ready;  // positions
-    const std::string& names = order.names();
     for (std::size_t position = 0; position < names.size(); ++position) {
-        if (inDegree[nameSlot(names[position])] == 0) {
+        count[nameSlot(names[position])] = table.inDegree(names[position]);
+        if (count[nameSlot(names[position])] == 0) {
             ready.push(static_cast<int>(position));
         }
     }
-    const RowIndex rows(*this);
     std::string sorted;
     while (!ready.empty()) {
         const char vertex = names[static_cast<std::size_t>(ready.top())];
         ready.pop();
         sorted += vertex;
-        const Row* row = rows.find(vertex);
-        if (row == nullptr) {
-            continue;
-        }
-        for (const auto& entry : *row) {
-            if (entry->weight != -1 && --inDegree[nameSlot(entry->vertex)] == 0) {
-                ready.push(order.positionOf(entry->vertex));
+        for (const Neighbour& neighbour : table.neighboursOf(vertex)) {
+            std::int64_t& left = count[nameSlot(neighbour.name)];
+            const bool wasWaiting = left > 0;
+            left -= neighbour.entries;
+            if (wasWaiting && left == 0) {
+                ready.push(table.order().positionOf(neighbour.name));
             }
         }
     }
     return sorted;
 }
+
+}  // namespace graph_internal

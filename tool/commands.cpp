@@ -39,30 +39,30 @@ int list(const Words&, const LoadedGraph& loaded, Output& out) {
 }
 
 int reachable(const Words& words, const LoadedGraph& loaded, Output& out) {
-    const bool yes = loaded.graph.Reachable(words[1][0], words[2][0]);
+    const bool yes = loaded.index().Reachable(words[1][0], words[2][0]);
     out.write(yes ? "yes\n" : "no\n");
     return yes ? 0 : 1;
 }
 
 int distance(const Words& words, const LoadedGraph& loaded, Output& out) {
-    const auto length = loaded.graph.shortestDistance(words[1][0], words[2][0]);
+    const auto length = loaded.index().shortestDistance(words[1][0], words[2][0]);
     out.write(length ? std::to_string(*length) + "\n" : "unreachable\n");
     return length ? 0 : 1;
 }
 
 int path(const Words& words, const LoadedGraph& loaded, Output& out) {
-    const std::string vertices = loaded.graph.shortestPath(words[1][0], words[2][0]);
+    const std::string vertices = loaded.index().shortestPath(words[1][0], words[2][0]);
     if (vertices.empty()) {
         out.write("unreachable\n");
         return 1;
     }
-    const auto length = loaded.graph.shortestDistance(words[1][0], words[2][0]);
+    const auto length = loaded.index().shortestDistance(words[1][0], words[2][0]);
     out.write(spaced(vertices) + "\n" + std::to_string(length.value_or(0)) + "\n");
     return 0;
 }
 
 int distances(const Words& words, const LoadedGraph& loaded, Output& out) {
-    for (const auto& [name, length] : loaded.graph.shortestDistances(words[1][0])) {
+    for (const auto& [name, length] : loaded.index().shortestDistances(words[1][0])) {
         out.write(std::string(1, name) + ' ' + (length ? std::to_string(*length) : "unreachable") +
                   '\n');
     }
@@ -70,13 +70,13 @@ int distances(const Words& words, const LoadedGraph& loaded, Output& out) {
 }
 
 int topo(const Words&, const LoadedGraph& loaded, Output& out) {
-    const std::string order = loaded.graph.topoSort();
+    const std::string order = loaded.index().topoSort();
     std::bitset<256> output;
     for (const char name : order) {
         output.set(static_cast<unsigned char>(name));
     }
     std::string leftOut;
-    for (const char name : loaded.graph.vertexNames()) {
+    for (const char name : loaded.index().vertexNames()) {
         if (!output[static_cast<unsigned char>(name)]) {
             leftOut += name;
         }

@@ -2,6 +2,7 @@
 #ifndef TOOL_COMMANDS_H_
 #define TOOL_COMMANDS_H_
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,24 @@
 
 // A loaded graph and what graph-query knows of its loading.
 struct LoadedGraph {
+    LoadedGraph(const Graph& graph, bool directed, const LoadReport& report)
+        : graph(graph), directed(directed), report(report) {}
+
     const Graph& graph;
     bool directed;
     const LoadReport& report;
+
+    // The graph's query index, made at the first query that needs it and
+    // kept for the queries after it.
+    const QueryIndex& index() const {
+        if (!index_) {
+            index_.emplace(graph);
+        }
+        return *index_;
+    }
+
+  private:
+    mutable std::optional<QueryIndex> index_;
 };
 
 // checkCommand()
