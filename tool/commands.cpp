@@ -177,8 +177,9 @@ int runCommand(const Words& words, const LoadedGraph& loaded, Output& out) {
 }
 
 std::string quoted(const std::string& text) {
+    constexpr std::size_t kShownBytes = 40;
     std::string result = "'";
-    for (const char c : text) {
+    for (const char c : text.substr(0, kShownBytes)) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte > 0x7e || c == '\\' || c == '\'') {
             char escaped[8];
@@ -188,7 +189,7 @@ std::string quoted(const std::string& text) {
             result += c;
         }
     }
-    return result + "'";
+    return result + (text.size() > kShownBytes ? "'..." : "'");
 }
 
 std::string describeStop(const LoadReport& report) {

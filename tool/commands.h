@@ -52,7 +52,8 @@ std::string describeStop(const LoadReport& report);
 
 // quoted()
 //
-// `text` between single quotes, bytes outside printable ASCII as \xHH.
+// `text` between single quotes, bytes outside printable ASCII as \xHH; at
+// most 40 bytes of it, then "...".
 std::string quoted(const std::string& text);
 
 #endif  // TOOL_COMMANDS_H_

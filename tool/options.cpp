@@ -61,6 +61,10 @@ bool applyOption(const std::vector<std::string>& args, std::size_t& index, Invoc
         invocation.directed |= option->option == Option::directed;
         return true;
     }
+    if (invocation.commandsFile) {
+        problem = "option '" + name + "' given twice";
+        return false;
+    }
     if (equals != std::string::npos) {
         invocation.commandsFile = body.substr(equals + 1);
     } else if (index + 1 < args.size()) {

@@ -27,6 +27,10 @@ void say(Output& err, const std::string& file, const std::string& message) {
     err.flush();
 }
 
+std::string readErrorText(int error) {
+    return error == 0 ? "read error" : std::string("read error: ") + std::strerror(error);
+}
+
 std::string position(const InputPosition& at) {
     return std::to_string(at.line) + ":" + std::to_string(at.column) + ": ";
 }
@@ -52,49 +56,58 @@ std::string joined(const std::vector<std::string>& words) {
 // error, after which nothing is answered.
 bool reportLoading(const LoadReport& report, int readError, const std::string& file, Output& err) {
     if (report.stop == LoadReport::Stop::inputError) {
-        say(err, file,
-            std::string("read error") +
-                (readError ? std::string(": ") + std::strerror(readError) : std::string()));
+        say(err, file, readErrorText(readError));
         return false;
-    }
-    if (!report.complete()) {
-        say(err, file,
-            position(report.stoppedAt) + "warning: reading stopped: " + describeStop(report) +
-                "; " + std::to_string(report.triples) + " edges read before it are used");
     }
     if (report.joinedWeight) {
         say(err, file,
             position(report.joinedAt) + "warning: " + quoted(std::string(1, report.joinedByte)) +
                 " right after a weight is read as the next item");
     }
+    if (!report.complete()) {
+        const std::string edges = std::to_string(report.triples) +
+                                  (report.triples == 1 ? " edge" : " edges") + " read before it";
+        say(err, file,
+            position(report.stoppedAt) + "warning: reading stopped: " + describeStop(report) +
+                "; answering from the " + edges);
+    }
     return true;
 }
 
 // Answers every line of CMDFILE in order, each answer line led by its
-// command; an invalid line is reported and skipped.
+// command and flushed at once, for a reader waiting on each answer; an
+// invalid line is reported and skipped.
 int answerCommands(const std::string& commandsFile, InputFile& commands, const LoadedGraph& loaded,
                    ToolIo& io) {
     int status = 0;
     std::string line;
-    for (std::size_t number = 1; !io.out.failed() && std::getline(*commands.stream(), line);
-         ++number) {
-        const std::vector<std::string> words = wordsOf(line);
-        if (words.empty()) {
-            continue;
+    // A read error, or memory running out on a very long line, ends the
+    // reading with its own exception rather than passing for the end.
+    commands.stream()->exceptions(std::ios_base::badbit);
+    try {
+        for (std::size_t number = 1; !io.out.failed() && std::getline(*commands.stream(), line);
+             ++number) {
+            const std::vector<std::string> words = wordsOf(line);
+            std::string problem;
+            if (words.empty()) {
+                continue;
+            }
+            if (!checkCommand(words, problem)) {
+                io.out.flush();
+                say(io.err, commandsFile, std::to_string(number) + ": " + problem);
+                status = kUsageOrFailure;
+                continue;
+            }
+            io.out.setLinePrefix(joined(words) + ": ");
+            runCommand(words, loaded, io.out);
+            io.out.setLinePrefix("");
+            io.out.flush();
         }
-        std::string problem;
-        if (!checkCommand(words, problem)) {
-            say(io.err, commandsFile, std::to_string(number) + ": " + problem);
-            status = kUsageOrFailure;
-            continue;
-        }
-        io.out.setLinePrefix(joined(words) + ": ");
-        runCommand(words, loaded, io.out);
-        io.out.setLinePrefix("");
-    }
-    if (commands.stream()->bad()) {
-        say(io.err, commandsFile,
-            std::string("read error: ") + std::strerror(commands.readError()));
+    } catch (const std::ios_base::failure&) {
+        say(io.err, commandsFile, readErrorText(commands.readError()));
+        status = kUsageOrFailure;
+    } catch (const std::bad_alloc&) {
+        say(io.err, commandsFile, "out of memory");
         status = kUsageOrFailure;
     }
     return status;
