@@ -108,8 +108,9 @@ class Graph {
     // Reads an edge list from `input` exactly as the file constructor reads a
     // file, in the classic locale whatever `input`'s own, and leaves `input`
     // where formatted extraction would: after the item that could not be read,
-    // with failbit set (and eofbit at the end, badbit after a read error). Opens
-    // nothing and writes no message.
+    // with failbit set (and eofbit at the end, badbit after a read error;
+    // whatever the stream buffer throws counts as a read error, as it does for
+    // extraction). Opens nothing and writes no message.
     Graph(std::istream& input, bool directed);
 
     // Graph(input, directed, report)

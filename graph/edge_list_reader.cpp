@@ -1,8 +1,6 @@
 #include "graph/edge_list_reader.h"
 
 #include <cstdint>
-#include <exception>
-#include <new>
 #include <streambuf>
 #include <string>
 
@@ -137,9 +135,8 @@ bool readNumber(ItemReader& reader, int& value, LoadReport& report) {
     return report.stop == Stop::endOfInput;
 }
 
-// Reads the header and the triples, recording in `report` where and why
-// reading stopped. Every stop but an input error ends here.
-void readItems(ItemReader& reader, std::vector<Triple>& triples, LoadReport& report) {
+// Reads the two header records; false when reading stopped in them.
+bool readHeader(ItemReader& reader, LoadReport& report) {
     report.inHeader = true;
     for (int record = 0; record < 2; ++record) {
         char name;
@@ -148,17 +145,28 @@ void readItems(ItemReader& reader, std::vector<Triple>& triples, LoadReport& rep
             if (report.stop == Stop::endInTriple) {
                 report.stop = Stop::endInHeader;
             }
-            return;
+            return false;
         }
     }
     report.inHeader = false;
-    while (reader.skipSpace() != EOF) {
-        Triple triple;
+    return true;
+}
+
+// Reads triples into `batch` until it holds `capacity`, counting them in
+// `count`; false when reading stopped, with `report` saying where and why.
+bool readTriples(ItemReader& reader, Triple* batch, std::size_t capacity, std::size_t& count,
+                 LoadReport& report) {
+    for (; count < capacity; ++count) {
+        if (reader.skipSpace() == EOF) {
+            report.stoppedAt = reader.position();
+            report.stop = Stop::endOfInput;
+            return false;
+        }
+        Triple& triple = batch[count];
         if (!readName(reader, triple.source, report) || !readName(reader, triple.target, report) ||
             !readNumber(reader, triple.weight, report)) {
-            return;
+            return false;
         }
-        triples.push_back(triple);
         const int next = reader.peek();
         if (!report.joinedWeight && next != EOF && !isSpace(next)) {
             report.joinedWeight = true;
@@ -166,8 +174,7 @@ void readItems(ItemReader& reader, std::vector<Triple>& triples, LoadReport& rep
             report.joinedByte = static_cast<char>(next);
         }
     }
-    report.stoppedAt = reader.position();
-    report.stop = Stop::endOfInput;
+    return true;
 }
 
 }  // namespace
@@ -183,17 +190,27 @@ std::vector<Triple> readEdgeList(std::istream& input, LoadReport& report) {
     }
     ItemReader reader(*input.rdbuf());
     std::ios_base::iostate state = std::ios_base::failbit;
-    try {
-        readItems(reader, triples, report);
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception&) {
-        // Stream buffers report read errors by throwing, as formatted
-        // extraction also sees them.
-        report.stop = Stop::inputError;
-        report.stoppedAt = reader.position();
-        report.found.clear();
-        state |= std::ios_base::badbit;
+    // Triples are read a batch at a time and stored between batches, so that
+    // only the stream buffer can throw while reading: whatever it throws is a
+    // read error, as formatted extraction takes it, while running out of
+    // memory for the triples stays an exception.
+    constexpr std::size_t kBatch = 1024;
+    Triple batch[kBatch];
+    bool header = true;
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        try {
+            more = !header || readHeader(reader, report);
+            header = false;
+            more = more && readTriples(reader, batch, kBatch, count, report);
+        } catch (...) {
+            report.stop = Stop::inputError;
+            report.stoppedAt = reader.position();
+            report.found.clear();
+            state |= std::ios_base::badbit;
+            more = false;
+        }
+        triples.insert(triples.end(), batch, batch + count);
     }
     if (reader.atEnd()) {
         state |= std::ios_base::eofbit;
