@@ -1,8 +1,10 @@
 // Helpers shared by the test suites: a compact text form of a graph's table,
-// graphs built from edge lists, and scratch files that remove themselves.
+// graphs built from edge lists, scratch files and directories that remove
+// themselves, and a stream buffer that fails part way.
 #ifndef TESTS_GRAPH_TEST_SUPPORT_H_
 #define TESTS_GRAPH_TEST_SUPPORT_H_
 
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -30,8 +32,9 @@ std::string tableText(const Graph& graph);
 // path: their sums may lie beyond the int range.
 void expectPathMatchesDijkstra(const Graph& graph, char from, char to);
 
-// A file in the test's scratch directory holding the given bytes; removed
-// when the object goes.
+// A file holding the given bytes, under a new name in the test's scratch
+// directory: created by mkstemp, so never a file or link that was there
+// before, and readable by this user only. Removed when the object goes.
 class ScratchFile {
   public:
     explicit ScratchFile(const std::string& contents);
@@ -42,6 +45,39 @@ class ScratchFile {
 
   private:
     std::string path_;
+};
+
+// A new, empty directory of this user's own in the test's scratch directory
+// (mkdtemp); `path()` ends with '/'. Removed when the object goes, so whatever
+// is put into it must be gone by then.
+class ScratchDirectory {
+  public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// Serves `bytes`, then throws from `underflow` as a file buffer does on a read
+// error: a std::runtime_error, or with `standard` false an int, which `>>`
+// takes for a read error as well. `tellg()` works on a stream over it: it
+// tells how many bytes were taken.
+class FailingBuffer : public std::streambuf {
+  public:
+    explicit FailingBuffer(std::string bytes, bool standard = true);
+
+  protected:
+    int_type underflow() override;
+    pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
+                     std::ios_base::openmode which) override;
+
+  private:
+    std::string bytes_;
+    bool standard_;
 };
 
 #endif  // TESTS_GRAPH_TEST_SUPPORT_H_

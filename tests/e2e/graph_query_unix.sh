@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# graph-query as a Unix filter: pipes, FIFOs, /dev/stdin, write errors,
+# SIGPIPE, exhausted memory and injected read errors.
+#   graph_query_unix.sh PROGRAM READ_ERROR_SHIM DATA_DIR SANITIZED
+# SANITIZED is 1 when the build uses sanitizers: the address-space limits are
+# then skipped (the shadow memory needs more) and the shim is preloaded ahead
+# of the sanitizer runtime. Prints every failed case; exits 1 if any failed.
+# Commands in single quotes are expanded by the inner bash, from exported names.
+# shellcheck disable=SC2016
+set -u
+gq=$1 shim=$2 data=$3 sanitized=$4
+work=$(mktemp -d) || exit 1
+# The FIFO writers run in the background; none outlives the script.
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
+cd "$work" || exit 1
+export gq data
+test1=$data/test1.txt
+list1=$'(A,B,6)\n(A,C,7)\n(B,A,6)\n(B,C,3)\n(C,A,7)\n(C,B,3)\n(C,E,8)\n(D,E,2)\n(E,D,2)\n(E,C,8)'
+failures=0 cases=0
+
+# run COMMAND...: runs it under a timeout, standard output to `out`, standard
+# error to `err` and the exit status in $status.
+run() {
+    timeout 20 "$@" >out 2>err
+    status=$?
+}
+# expect NAME STATUS STDOUT STDERR_REGEX: checks the last run; STDOUT is exact
+# (without its final line feed), STDERR_REGEX is an extended regex for all of
+# standard error.
+expect() {
+    cases=$((cases + 1))
+    local got err
+    got=$(<out) err=$(<err)
+    if [[ $status != "$2" || $got != "$3" || ! $err =~ $4 ]]; then
+        failures=$((failures + 1))
+        printf 'FAILED %s: status %s, stdout [%.300s], stderr [%.300s]\n' "$1" "$status" "$got" "$err"
+    fi
+}
+
+run bash -c 'cat "$data/test1.txt" | "$gq" - list'
+expect pipe 0 "$list1" '^$'
+run bash -c 'cat "$data/test1.txt" | "$gq" /dev/stdin --directed topo'
+expect dev_stdin 0 'A B D E C' '^$'
+mkfifo fifo cmdfifo
+timeout 20 bash -c 'cat "$data/test1.txt" >fifo' &
+run "$gq" fifo path A D
+expect fifo 0 $'A C E D\n17' '^$'
+run bash -c '"$gq" <(cat "$data/test1.txt") distance A D'
+expect process_substitution 0 17 '^$'
+# A weight split across two reads of a pipe is still one number.
+run bash -c '{ printf "V 1 E 1\nA B 1"; sleep 0.2; printf "23\n"; } | "$gq" --directed - list'
+expect split_read 0 '(A,B,123)' '^$'
+run bash -c '{ echo V 1 E 1; yes "1 2 3" | head -n 3000; } | "$gq" --directed - list | uniq -c'
+expect pipe_3000_lines 0 '   3000 (1,2,3)' '^$'
+cp "$test1" ./-f
+run "$gq" -- -f distance A D
+expect file_named_-f 0 17 '^$'
+
+timeout 20 bash -c 'printf "distance A D\npath A D\n" >cmdfifo' &
+run "$gq" --commands cmdfifo "$test1"
+expect commands_from_fifo 0 $'distance A D: 17\npath A D: A C E D\npath A D: 17' '^$'
+for ((i = 0; i < 500; i++)); do printf 'distance A C\ndistance D A\n'; done >many
+run bash -c '"$gq" --directed --commands - "$data/test1.txt" <many | sort | uniq -c'
+expect commands_1000_lines 0 $'    500 distance A C: 7\n    500 distance D A: unreachable' '^$'
+# With standard input closed, opening FILE must not make it the commands.
+run "$gq" --commands - "$test1" <&-
+expect commands_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$'
+run "$gq" --commands many - <&-
+expect file_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$'
+
+run bash -c '"$gq" "$data/test1.txt" list >/dev/full'
+expect dev_full 2 '' '^graph-query: standard output: write error: No space left on device$'
+run bash -c '"$gq" "$data/test1.txt" reachable A B >&-'
+expect closed_stdout 2 '' '^graph-query: standard output: write error: Bad file descriptor$'
+
+awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 1000000; i++) print "A B 1" }' >big
+run bash -c 'trap "" PIPE; "$gq" big list | head -n 1; exit "${PIPESTATUS[0]}"'
+expect epipe_ignored 2 '(A,B,1)' '^graph-query: standard output: write error: Broken pipe$'
+start=$SECONDS
+run bash -c 'env --default-signal=PIPE "$gq" big list | head -n 1; exit "${PIPESTATUS[0]}"'
+((SECONDS - start <= 10)) || status="$status after $((SECONDS - start)) s"
+expect sigpipe_default 141 '(A,B,1)' '^$'
+
+if [[ $sanitized != 1 ]]; then
+    awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 5000000; i++) print "A B 1" }' >huge
+    # Status 2, not an abort: no "terminate called", no core dump.
+    run bash -c 'ulimit -c 0; prlimit --as=200000000 "$gq" huge list'
+    expect out_of_memory 2 '' '^graph-query: huge: out of memory$'
+    # An endless command line exhausts memory too: it is no read error.
+    run prlimit --as=200000000 "$gq" --commands /dev/zero "$test1"
+    expect commands_out_of_memory 2 '' '^graph-query: /dev/zero: out of memory$'
+fi
+
+# The sanitizer runtime must otherwise come first among the loaded libraries.
+preload_asan=${ASAN_OPTIONS-}
+[[ $sanitized == 1 ]] && preload_asan=${preload_asan:+$preload_asan:}verify_asan_link_order=0
+awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 10000; i++) print "A B 1" }' >mid
+run env LD_PRELOAD="$shim" ASAN_OPTIONS="$preload_asan" GRAPH_QUERY_READ_LIMIT=30000 "$gq" mid list
+expect read_error_halfway 2 '' '^graph-query: mid: read error: Input/output error$'
+run env LD_PRELOAD="$shim" ASAN_OPTIONS="$preload_asan" GRAPH_QUERY_READ_LIMIT=100000 "$gq" mid check
+expect read_error_shim_idle 0 $'edges read: 10000\nrows: 2\nnames: 2\nread to the end: yes' '^$'
+
+echo "$((cases - failures)) of $cases cases passed"
+((failures == 0))

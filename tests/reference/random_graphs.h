@@ -1,0 +1,27 @@
+// Seeded random graphs built through the public interface, of the kinds where
+// query faults hide: from 2 to `maxNames` names (letters, or any byte values
+// with NUL among them), sparse and complete graphs, DAGs with and without back
+// edges, directed, undirected and mixed edges, parallel edges, self-loops,
+// weight -1 entries, negative weights and weights near the int range, and
+// graphs made by the table constructor.
+#ifndef TESTS_REFERENCE_RANDOM_GRAPHS_H_
+#define TESTS_REFERENCE_RANDOM_GRAPHS_H_
+
+#include <cstdint>
+#include <string>
+
+#include "graph/Graph.h"
+
+struct RandomGraph {
+    Graph graph;
+    std::string kind;  // how it was built, for failure messages
+};
+
+// The same seed always builds the same graph. With `nonNegative`, every
+// weight is >= 0 (so there are no weight -1 entries either).
+RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative);
+
+// The table as "V:T<weight>,..." rows; bytes outside printable ASCII as \xHH.
+std::string graphText(const Graph& graph);
+
+#endif  // TESTS_REFERENCE_RANDOM_GRAPHS_H_
