@@ -1,56 +1,66 @@
 #include "queries/table_summary.h"
 
-namespace graph_internal {
+#include <algorithm>
 
-// What summarizing a row notes of each name, valid where `seenIn` holds the
-// number of the row being summarized.
-struct TableSummary::RowScratch {
+namespace graph_internal {
+namespace {
+
+constexpr std::uint32_t kNone = ~std::uint32_t{0};
+
+}  // namespace
+
+// What summarizing a row notes of each name; valid where `row` is the number
+// of the row being summarized.
+struct TableSummary::Seen {
     std::uint32_t row = 0;
-    std::array<std::uint32_t, 256> seenIn{};
-    std::array<int, 256> firstWeight;          // of the first entry naming it
-    std::array<std::uint32_t, 256> neighbour;  // its place in `neighbours_`, or kNone
+    int firstWeight = 0;              // of the row's first entry naming it
+    std::uint32_t neighbour = kNone;  // its place in `neighbours_`, or kNone
 };
 
 TableSummary::TableSummary(const Graph& graph) {
     const RowIndex rows(graph);
-    RowScratch scratch;
-    for (std::size_t row = 0; row < graph.adjList.size(); ++row) {
-        const Row& entries = graph.adjList[row];
-        for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-            order_.see((*entry)->vertex);
-            if (entry != entries.begin()) {
-                ++inDegree_[nameSlot((*entry)->vertex)];
+    std::size_t entries = 0;
+    for (const Row& row : graph.adjList) {
+        entries += row.size();
+    }
+    neighbours_.reserve(std::min(entries, rowsInUse(graph) * 256));
+    std::array<Seen, 256> seen{};
+    for (std::size_t index = 0; index < graph.adjList.size(); ++index) {
+        const Row& row = graph.adjList[index];
+        const bool summarized =
+            !row.empty() && rows.rowOf(row.front()->vertex) == static_cast<int>(index);
+        const auto first = static_cast<std::uint32_t>(neighbours_.size());
+        const auto number = static_cast<std::uint32_t>(index + 1);
+        for (auto entry = row.begin(); entry != row.end(); ++entry) {
+            const char name = (*entry)->vertex;
+            order_.see(name);
+            if (entry != row.begin()) {
+                ++inDegree_[nameSlot(name)];
+            }
+            if (summarized) {
+                note(name, (*entry)->weight, seen[nameSlot(name)], number);
             }
         }
-        if (!entries.empty() && rows.rowOf(entries.front()->vertex) == static_cast<int>(row)) {
-            summarizeRow(entries, scratch);
+        if (summarized) {
+            firstNeighbour_[nameSlot(row.front()->vertex)] = first;
+            neighbourCount_[nameSlot(row.front()->vertex)] =
+                static_cast<std::uint32_t>(neighbours_.size()) - first;
         }
     }
 }
 
-void TableSummary::summarizeRow(const Row& row, RowScratch& scratch) {
-    constexpr std::uint32_t kNone = ~std::uint32_t{0};
-    const std::size_t owner = nameSlot(row.front()->vertex);
-    const auto first = static_cast<std::uint32_t>(neighbours_.size());
-    ++scratch.row;
-    for (const auto& entry : row) {
-        const std::size_t name = nameSlot(entry->vertex);
-        if (scratch.seenIn[name] != scratch.row) {
-            scratch.seenIn[name] = scratch.row;
-            scratch.firstWeight[name] = entry->weight;
-            scratch.neighbour[name] = kNone;
-        }
-        if (entry->weight == -1) {
-            continue;
-        }
-        if (scratch.neighbour[name] == kNone) {
-            scratch.neighbour[name] = static_cast<std::uint32_t>(neighbours_.size());
-            neighbours_.push_back({entry->vertex, scratch.firstWeight[name], 0});
-        }
-        ++neighbours_[scratch.neighbour[name]].entries;
+void TableSummary::note(char name, int weight, Seen& seen, std::uint32_t row) {
+    if (seen.row != row) {
+        seen = {row, weight, kNone};
     }
-    firstNeighbour_[owner] = first;
-    neighbourCount_[owner] = static_cast<std::uint32_t>(neighbours_.size()) - first;
+    if (weight == -1) {
+        return;
+    }
+    if (seen.neighbour == kNone) {
+        seen.neighbour = static_cast<std::uint32_t>(neighbours_.size());
+        neighbours_.push_back({name, seen.firstWeight, 0});
+    }
+    ++neighbours_[seen.neighbour].entries;
 }
 
 }  // namespace graph_internal

@@ -45,8 +45,9 @@ class TableSummary {
     std::int64_t inDegree(char name) const { return inDegree_[nameSlot(name)]; }
 
   private:
-    struct RowScratch;
-    void summarizeRow(const Row& row, RowScratch& scratch);
+    struct Seen;
+    // Notes an entry naming `name` with `weight` in the row numbered `row`.
+    void note(char name, int weight, Seen& seen, std::uint32_t row);
 
     AppearanceOrder order_;
     std::vector<Neighbour> neighbours_;  // row after row

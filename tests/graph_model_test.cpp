@@ -1,6 +1,8 @@
 // Tables built by addEdge and the table constructor, and their listings.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/graph_test_support.h"
 
 namespace {
@@ -84,6 +86,27 @@ TEST(GraphModelTest, TableConstructorReadsEachEntryAsVertexPrevWeight) {
     const Graph copy(graphOf({{'A', 'B', 6}}, false).adjList);
     EXPECT_EQ(tableText(copy), "A:" + kNul + "-1," + kNul + "6 B:" + kNul + "6," + kNul + "-1");
     EXPECT_EQ(copy.display(), "(A," + kNul + ",6) (B," + kNul + ",6) ");
+}
+
+// Loaded records live in one block per row: each stays valid while any handle
+// to it does, after the graph, its copies and the rest of its block are gone
+// (the sanitizer and valgrind runs see any fault in this).
+TEST(GraphModelTest, LoadedRecordsOutliveTheirGraph) {
+    std::vector<std::shared_ptr<Edge>> kept;
+    {
+        std::istringstream input("V 3 E 3 A B 6 A C 7 B C 3");
+        Graph loaded(input, false);
+        const Graph copy = loaded;
+        EXPECT_EQ(copy.adjList[0].back().get(), loaded.adjList[0].back().get()) << "shared";
+        const Graph moved = std::move(loaded);
+        EXPECT_EQ(tableText(moved), "A:B6,C7 B:A6,C3 C:A7,B3");
+        kept = {moved.adjList[0].back(), moved.adjList[2].front()};
+    }
+    EXPECT_EQ(kept[0]->vertex, 'C');
+    EXPECT_EQ(kept[0]->weight, 7);
+    EXPECT_EQ(kept[1]->vertex, 'C');
+    kept[0].reset();
+    EXPECT_EQ(kept[1]->weight, -1);
 }
 
 }  // namespace

@@ -5,9 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <stdexcept>
 #include <utility>
@@ -38,33 +36,6 @@ std::string tableText(const Graph& graph) {
         text += " <vertexCount " + std::to_string(graph.vertexCount) + ">";
     }
     return text;
-}
-
-void expectPathMatchesDijkstra(const Graph& graph, char from, char to) {
-    const std::string path = graph.shortestPath(from, to);
-    if (!graph.Reachable(from, to)) {
-        EXPECT_EQ(path, "") << from << to;
-        return;
-    }
-    if (path.empty() && graph.Dijkstra(from, to) == INT_MAX) {
-        return;  // saturated: no path length lies within the int range
-    }
-    ASSERT_FALSE(path.empty()) << from << to << ' ' << graph.display();
-    EXPECT_EQ(path.front(), from);
-    EXPECT_EQ(path.back(), to);
-    long long length = 0;
-    for (std::size_t i = 1; i < path.size(); ++i) {
-        std::vector<char> neighbours;
-        graph.insertAdjacentNodes(neighbours, {}, path[i - 1]);
-        EXPECT_NE(std::find(neighbours.begin(), neighbours.end(), path[i]), neighbours.end())
-            << path << ' ' << graph.display();
-        const int step = graph.getAdjacentDistance(path[i - 1], path[i]);
-        if (step >= (1 << 27) || step <= -(1 << 27)) {
-            return;
-        }
-        length += step;
-    }
-    EXPECT_EQ(length, graph.Dijkstra(from, to)) << path << ' ' << graph.display();
 }
 
 ScratchFile::ScratchFile(const std::string& contents) {

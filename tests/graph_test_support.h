@@ -25,13 +25,6 @@ Graph graphOf(const std::vector<TestEdge>& edges, bool directed);
 // row count is written out so that comparisons fail.
 std::string tableText(const Graph& graph);
 
-// Expects `graph.shortestPath(from, to)` to be empty exactly when `to` is not
-// reachable, and otherwise to run from `from` to `to` along neighbour entries
-// whose first-entry weights add up to `graph.Dijkstra(from, to)`. Paths with
-// a step of 2^27 or more are not summed, and a saturated distance may have no
-// path: their sums may lie beyond the int range.
-void expectPathMatchesDijkstra(const Graph& graph, char from, char to);
-
 // A file holding the given bytes, under a new name in the test's scratch
 // directory: created by mkstemp, so never a file or link that was there
 // before, and readable by this user only. Removed when the object goes.

@@ -189,18 +189,4 @@ TEST(GraphQueryTest, CommandsFileAnswersEveryLineLedByItsCommand) {
     });
 }
 
-TEST(ShortestPathTest, LengthIsDijkstraOnEveryPairOfTheDeliveredGraphs) {
-    for (const char* file : {"test1.txt", "test2.txt", "test4.txt"}) {
-        for (const bool directed : {false, true}) {
-            const Graph graph(kData + file, directed);
-            for (char from = 'A'; from <= 'H'; ++from) {
-                for (char to = 'A'; to <= 'H'; ++to) {
-                    expectPathMatchesDijkstra(graph, from, to);
-                }
-            }
-        }
-    }
-    EXPECT_EQ(Graph(kData + "test1.txt", false).shortestPath('A', 'D'), "ACED");
-}
-
 }  // namespace
