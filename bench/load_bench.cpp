@@ -1,8 +1,14 @@
-// Loading a 1,000,000-edge file over 94 printable names, directed and
-// undirected, against a bare loop doing the same stream extractions (the
-// floor of this file format), and destroying the loaded graphs. Every
-// measurement runs in a child process of its own, so each load starts on a
-// fresh heap, as the first load of a program does.
+// Loading a file of 1,000,000 edge triples over the 94 printable names,
+// directed and undirected, then querying and destroying the loaded graph,
+// beside two references: a bare loop doing the same stream extractions (the
+// floor of this file format) and, when Boost is found, Boost.Graph loading the
+// same file with such a loop into an adjacency list and running the matching
+// algorithms on it. The ratios the targets are stated in follow the table.
+//
+// Every measurement runs in a child process of its own, so each load starts on
+// a fresh heap, as the first load of a program does; a step on a loaded graph
+// (a walk, a query, `display`, the destruction) is timed once, right after the
+// child's untimed load, as a program that loads and then queries would see it.
 //
 // A fresh heap's pages are first touched by the load itself, and on some
 // virtual machines each first touch of a 4 KiB page costs microseconds: the
@@ -15,39 +21,66 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
-#include "bench/ratio_reporter.h"
+#include "bench/target_reporter.h"
 #include "graph/Graph.h"
+
+#ifdef GRAPH_BENCH_BOOST
+#include <boost/graph/breadth_first_search.hpp>
+#include <boost/graph/dijkstra_shortest_paths.hpp>
+#include <boost/range/iterator_range.hpp>
+
+#include "bench/boost_edge_list.h"
+#endif
 
 namespace {
 
-constexpr int kEdges = 1000000;
+constexpr int kTriples = 1000000;
 
-const std::string& edgeFile() {
-    static const std::string path = [] {
+struct EdgeFile {
+    std::string path;
+    char first = 0;  // the source of the first triple
+};
+
+// The benchmark file, written once before any child starts: weights 0..1000,
+// so that Boost's Dijkstra accepts them and no entry is hidden (weight -1).
+const EdgeFile& edgeFile() {
+    static const EdgeFile file = [] {
         const char* tmp = std::getenv("TMPDIR");
-        std::string name = std::string(tmp ? tmp : "/tmp") + "/graph_load_bench_" +
-                           std::to_string(getpid()) + ".txt";
-        std::ofstream out(name);
+        EdgeFile made{std::string(tmp ? tmp : "/tmp") + "/graph_load_bench_" +
+                      std::to_string(getpid()) + ".txt"};
+        std::ofstream out(made.path);
         std::mt19937 random(4);
         std::uniform_int_distribution<int> vertex('!', '~');
-        std::uniform_int_distribution<int> weight(-1000, 100000);
-        out << "V 94\nE " << kEdges << '\n';
-        for (int i = 0; i < kEdges; ++i) {
-            out << static_cast<char>(vertex(random)) << ' ' << static_cast<char>(vertex(random))
-                << ' ' << weight(random) << '\n';
+        std::uniform_int_distribution<int> weight(0, 1000);
+        out << "V 94\nE " << kTriples << '\n';
+        for (int i = 0; i < kTriples; ++i) {
+            const char source = static_cast<char>(vertex(random));
+            const char target = static_cast<char>(vertex(random));
+            made.first = i == 0 ? source : made.first;
+            out << source << ' ' << target << ' ' << weight(random) << '\n';
         }
-        return name;
+        return made;
     }();
-    return path;
+    return file;
 }
+
+// Where Reachable and Dijkstra (and Boost's searches) go in one mode.
+struct Route {
+    bool directed;
+    char from;
+    char to;
+};
 
 struct Measurement {
     double seconds = 0;
@@ -59,8 +92,17 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+template <typename Step>
+double timeOf(Step step) {
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return secondsSince(start);
+}
+
+// Heap and mmap-ed blocks (large vectors) in use.
 std::size_t heapInUse() {
-    return mallinfo2().uordblks;
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
 }
 
 // Touches `bytes` of heap and frees them again without returning them to the
@@ -87,20 +129,23 @@ std::size_t entriesOf(const Graph& graph) {
     return entries;
 }
 
-// Runs `measure` in a child process and returns what it reports.
-template <typename Measure>
-Measurement inChild(Measure measure) {
+// Runs `work` in a child process and returns its result, a plain value. What
+// the child allocated is left to its exit, untimed.
+template <typename Work>
+auto inChild(Work work) {
+    using Result = decltype(work());
+    static_assert(std::is_trivially_copyable_v<Result>);
     int channel[2];
+    std::fflush(nullptr);
     if (pipe(channel) != 0) {
         std::abort();
     }
     const pid_t child = fork();
     if (child == 0) {
-        const Measurement result = measure();
-        const bool written = write(channel[1], &result, sizeof result) == sizeof result;
-        _exit(written ? 0 : 1);  // the graph is left to the exit, untimed
+        const Result result = work();
+        _exit(write(channel[1], &result, sizeof result) == sizeof result ? 0 : 1);
     }
-    Measurement result;
+    Result result{};
     const bool complete = read(channel[0], &result, sizeof result) == sizeof result;
     close(channel[0]);
     close(channel[1]);
@@ -125,74 +170,220 @@ void runInChildren(benchmark::State& state, Measure measure) {
     }
 }
 
-void extract(benchmark::State& state) {
-    runInChildren(state, [] {
-        const auto start = std::chrono::steady_clock::now();
-        std::ifstream file(edgeFile());
-        char name;
-        int value;
-        file >> name >> value >> name >> value;
-        char source;
-        char target;
-        int weight;
-        long long sum = 0;
-        while (file >> source >> target >> weight) {
-            sum += source + target + weight;
+// The name farthest from the file's first name by `shortestDistances` (ties
+// to the one appearing first), so that a search has to cross the graph.
+Route routeFor(bool directed) {
+    return inChild([directed] {
+        const Graph graph(edgeFile().path, directed);
+        Route route{directed, edgeFile().first, edgeFile().first};
+        std::int64_t farthest = -1;
+        for (const auto& [name, distance] : graph.shortestDistances(route.from)) {
+            if (distance && *distance > farthest) {
+                route.to = name;
+                farthest = *distance;
+            }
         }
-        benchmark::DoNotOptimize(sum);
-        return Measurement{secondsSince(start), 0, 0};
+        return route;
     });
 }
 
+// The floor: the stream extractions of a load, summed and dropped.
+void extract(benchmark::State& state) {
+    runInChildren(state, [] {
+        std::ifstream file;
+        long long sum = 0;
+        const double seconds = timeOf([&] {
+            file.open(edgeFile().path);
+            char name;
+            int value;
+            file >> name >> value >> name >> value;
+            char source;
+            char target;
+            int weight;
+            while (file >> source >> target >> weight) {
+                sum += source + target + weight;
+            }
+        });
+        benchmark::DoNotOptimize(sum);
+        return Measurement{seconds};
+    });
+}
+
+// Our load, on a fresh heap or on one whose pages were touched first.
 void load(benchmark::State& state, bool directed, bool warmPages) {
     runInChildren(state, [directed, warmPages] {
         if (warmPages) {
             touchHeapPages((directed ? std::size_t{96} : std::size_t{192}) << 20);
         }
         const std::size_t heapBefore = heapInUse();
-        const auto start = std::chrono::steady_clock::now();
-        const Graph* graph = new Graph(edgeFile(), directed);
-        const double seconds = secondsSince(start);
+        const Graph* graph = nullptr;
+        const double seconds = timeOf([&] { graph = new Graph(edgeFile().path, directed); });
         return Measurement{seconds, static_cast<double>(heapInUse() - heapBefore),
                            static_cast<double>(entriesOf(*graph))};
     });
 }
 
-void destroy(benchmark::State& state, bool directed) {
-    runInChildren(state, [directed] {
-        const Graph* graph = new Graph(edgeFile(), directed);
-        const auto start = std::chrono::steady_clock::now();
-        delete graph;
-        return Measurement{secondsSince(start), 0, 0};
+// Loads our graph in the child, untimed, then times `step` on it once.
+void onGraph(benchmark::State& state, bool directed, std::function<void(const Graph*)> step) {
+    runInChildren(state, [directed, step] {
+        const Graph* graph = new Graph(edgeFile().path, directed);
+        return Measurement{timeOf([&] { step(graph); })};
     });
+}
+
+// One plain walk over every entry of the table: the floor of a full query.
+void walk(const Graph* graph) {
+    long long sum = 0;
+    for (const auto& row : graph->adjList) {
+        for (const auto& entry : row) {
+            sum += entry->weight;
+        }
+    }
+    benchmark::DoNotOptimize(sum);
+}
+
+#ifdef GRAPH_BENCH_BOOST
+BoostGraph* loadBoost(bool directed) {
+    auto* graph = new BoostGraph(256);
+    std::ifstream file(edgeFile().path);
+    readEdgeList(file, directed, *graph);
+    return graph;
+}
+
+// Boost's load with the plain loop of boost_edge_list.h.
+void boostLoad(benchmark::State& state, bool directed) {
+    runInChildren(state, [directed] {
+        const std::size_t heapBefore = heapInUse();
+        const BoostGraph* graph = nullptr;
+        const double seconds = timeOf([&] { graph = loadBoost(directed); });
+        return Measurement{seconds, static_cast<double>(heapInUse() - heapBefore),
+                           static_cast<double>(boost::num_edges(*graph))};
+    });
+}
+
+// Loads the Boost graph in the child, untimed, then times `step` on it once.
+void onBoostGraph(benchmark::State& state, bool directed,
+                  std::function<void(const BoostGraph&)> step) {
+    runInChildren(state, [directed, step] {
+        const BoostGraph* graph = loadBoost(directed);
+        return Measurement{timeOf([&] { step(*graph); })};
+    });
+}
+
+// One pass over every out-edge, reading its weight: Boost's floor of a query.
+void boostWalk(const BoostGraph& graph) {
+    const auto weight = boost::get(boost::edge_weight, graph);
+    long long sum = 0;
+    for (const auto vertex : boost::make_iterator_range(boost::vertices(graph))) {
+        for (const auto edge : boost::make_iterator_range(boost::out_edges(vertex, graph))) {
+            sum += boost::get(weight, edge);
+        }
+    }
+    benchmark::DoNotOptimize(sum);
+}
+
+// A whole breadth-first search from `route.from`; then whether it met `route.to`.
+void boostSearch(const BoostGraph& graph, Route route) {
+    std::vector<boost::default_color_type> color(boost::num_vertices(graph));
+    boost::breadth_first_search(graph, vertexOf(route.from), boost::color_map(color.data()));
+    benchmark::DoNotOptimize(color[vertexOf(route.to)] != boost::white_color);
+}
+
+void boostDijkstra(const BoostGraph& graph, Route route) {
+    std::vector<int> distance(boost::num_vertices(graph));
+    boost::dijkstra_shortest_paths(graph, vertexOf(route.from),
+                                   boost::distance_map(distance.data()));
+    benchmark::DoNotOptimize(distance[vertexOf(route.to)]);
+}
+#endif
+
+void add(const std::string& name, std::function<void(benchmark::State&)> body) {
+    benchmark::RegisterBenchmark(name.c_str(), body)
+        ->UseManualTime()
+        ->Iterations(1)  // one child; repeat with --benchmark_repetitions
+        ->Unit(benchmark::kMicrosecond);
+}
+
+// The loads of one mode: ours, ours on touched pages, Boost's.
+void registerLoads(bool directed) {
+    const std::string mode = directed ? "directed/" : "undirected/";
+    add(mode + "load", [=](benchmark::State& state) { load(state, directed, false); });
+    add(mode + "load_warm", [=](benchmark::State& state) { load(state, directed, true); });
+#ifdef GRAPH_BENCH_BOOST
+    add(mode + "boost_load", [=](benchmark::State& state) { boostLoad(state, directed); });
+#endif
+}
+
+// The steps timed on a graph of one mode that the child has just loaded.
+void registerSteps(Route route) {
+    const bool directed = route.directed;
+    const std::string mode = directed ? "directed/" : "undirected/";
+    const auto addStep = [&](const char* name, std::function<void(const Graph*)> step) {
+        add(mode + name, [=](benchmark::State& state) { onGraph(state, directed, step); });
+    };
+    addStep("walk", walk);
+    addStep("Reachable", [=](const Graph* graph) {
+        benchmark::DoNotOptimize(graph->Reachable(route.from, route.to));
+    });
+    addStep("Dijkstra", [=](const Graph* graph) {
+        benchmark::DoNotOptimize(graph->Dijkstra(route.from, route.to));
+    });
+    addStep("topoSort", [](const Graph* graph) { benchmark::DoNotOptimize(graph->topoSort()); });
+    addStep("display", [](const Graph* graph) { benchmark::DoNotOptimize(graph->display()); });
+    addStep("destroy", [](const Graph* graph) { delete graph; });
+#ifdef GRAPH_BENCH_BOOST
+    const auto addBoost = [&](const char* name, std::function<void(const BoostGraph&)> step) {
+        add(mode + name, [=](benchmark::State& state) { onBoostGraph(state, directed, step); });
+    };
+    addBoost("boost_walk", boostWalk);
+    addBoost("boost_bfs", [=](const BoostGraph& graph) { boostSearch(graph, route); });
+    addBoost("boost_dijkstra", [=](const BoostGraph& graph) { boostDijkstra(graph, route); });
+#endif
+}
+
+std::vector<TargetRatio> ratiosFor(const std::string& mode, double loadTarget) {
+    const auto ratio = [&](const std::string& what, const std::string& numerator,
+                           const std::string& denominator, double atMost) {
+        return TargetRatio{mode + " " + what, mode + "/" + numerator,
+                           denominator == "extract" ? denominator : mode + "/" + denominator,
+                           atMost};
+    };
+    return {
+        ratio("walk / Boost out-edge walk", "walk", "boost_walk", 1.0),
+        ratio("Reachable / Boost out-edge walk", "Reachable", "boost_walk", 1.0),
+        ratio("topoSort / Boost out-edge walk", "topoSort", "boost_walk", 1.0),
+        ratio("Dijkstra / Boost dijkstra_shortest_paths", "Dijkstra", "boost_dijkstra", 1.0),
+        ratio("load / extraction loop", "load", "extract", loadTarget),
+        ratio("destroy / load", "destroy", "load", 0.5),
+        ratio("load, heap pages touched / extraction loop", "load_warm", "extract", 0),
+        ratio("Boost load / extraction loop", "boost_load", "extract", 0),
+        ratio("Reachable / Boost breadth_first_search", "Reachable", "boost_bfs", 0),
+        ratio("display / walk", "display", "walk", 0),
+    };
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    edgeFile();  // written once, before any child starts
-    const auto unit = benchmark::kMillisecond;
-    benchmark::RegisterBenchmark("load/extract", extract)->UseManualTime()->Unit(unit);
-    benchmark::RegisterBenchmark("load/directed", load, true, false)->UseManualTime()->Unit(unit);
-    benchmark::RegisterBenchmark("load/undirected", load, false, false)
-        ->UseManualTime()
-        ->Unit(unit);
-    benchmark::RegisterBenchmark("load/directed_warm", load, true, true)
-        ->UseManualTime()
-        ->Unit(unit);
-    benchmark::RegisterBenchmark("load/undirected_warm", load, false, true)
-        ->UseManualTime()
-        ->Unit(unit);
-    benchmark::RegisterBenchmark("load/destroy_directed", destroy, true)
-        ->UseManualTime()
-        ->Unit(unit);
-    benchmark::RegisterBenchmark("load/destroy_undirected", destroy, false)
-        ->UseManualTime()
-        ->Unit(unit);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter("extract");
+    edgeFile();
+    const Route routes[] = {routeFor(true), routeFor(false)};
+    std::printf("Reachable and Dijkstra: directed '%c' to '%c', undirected '%c' to '%c'\n",
+                routes[0].from, routes[0].to, routes[1].from, routes[1].to);
+    add("extract", extract);
+    for (const Route& route : routes) {
+        registerLoads(route.directed);
+    }
+    for (const Route& route : routes) {
+        registerSteps(route);
+    }
+    std::vector<TargetRatio> ratios = ratiosFor("directed", 2.5);
+    for (auto& ratio : ratiosFor("undirected", 4.0)) {
+        ratios.push_back(std::move(ratio));
+    }
+    TargetReporter reporter(std::move(ratios));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    std::remove(edgeFile().c_str());
+    std::remove(edgeFile().path.c_str());
     return 0;
 }

@@ -72,8 +72,7 @@ void checkLoading(const std::string& bytes, const Extraction& expected, bool dir
 }
 
 // A path from `from` to `to` whose steps' weights add up to `length`.
-bool isPath(const Graph& graph, const std::string& path, char from, char to,
-            std::int64_t length) {
+bool isPath(const Graph& graph, const std::string& path, char from, char to, std::int64_t length) {
     if (path.empty() || path.front() != from || path.back() != to) {
         return false;
     }

@@ -277,8 +277,13 @@ class TableSummary;
 // takes O(E) time and O(min(E, V^2)) memory; copies share it.
 class QueryIndex {
   public:
+    // QueryIndex(graph)
+    //
+    // Summarizes `graph`'s table as it is now. O(E).
     explicit QueryIndex(const Graph& graph);
 
+    // Each of these answers as the graph's operation of the same name (see
+    // there), in O(V^2) time; Reachable in O(V + summarized neighbours).
     bool Reachable(char from, char to) const;
     int Dijkstra(char from, char to) const;
     std::string topoSort() const;

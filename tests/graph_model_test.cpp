@@ -98,7 +98,9 @@ TEST(GraphModelTest, LoadedRecordsOutliveTheirGraph) {
         Graph loaded(input, false);
         const Graph copy = loaded;
         EXPECT_EQ(copy.adjList[0].back().get(), loaded.adjList[0].back().get()) << "shared";
+        const auto* firstNode = &loaded.adjList[0].front();
         const Graph moved = std::move(loaded);
+        EXPECT_EQ(&moved.adjList[0].front(), firstNode) << "moved, not copied";
         EXPECT_EQ(tableText(moved), "A:B6,C7 B:A6,C3 C:A7,B3");
         kept = {moved.adjList[0].back(), moved.adjList[2].front()};
     }
