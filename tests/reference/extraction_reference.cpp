@@ -16,6 +16,33 @@ bool isExtractionSpace(char byte) {
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
 }
 
+namespace {
+
+// Why reading ended, told from the item that failed (its index), where the
+// whitespace before it began, and what the last integer item stored.
+void classifyStop(Extraction& result, const std::string& bytes, std::uint64_t before, int number) {
+    using Stop = LoadReport::Stop;
+    const std::size_t item = result.failedItem;
+    result.inHeader = item < 4;
+    std::uint64_t start = before;
+    while (start < bytes.size() && isExtractionSpace(bytes[start])) {
+        ++start;
+    }
+    result.stoppedAt = start;
+    if (result.bad) {
+        result.stop = Stop::inputError;
+        result.stoppedAt = result.consumed;
+    } else if (start == bytes.size()) {
+        result.stop = result.inHeader       ? Stop::endInHeader
+                      : (item - 4) % 3 == 0 ? Stop::endOfInput
+                                            : Stop::endInTriple;
+    } else {
+        result.stop = number == 0 ? Stop::notANumber : Stop::outOfRange;
+    }
+}
+
+}  // namespace
+
 Extraction extractByOperator(std::istream& in, const std::string& bytes) {
     Extraction result;
     std::uint64_t before = 0;  // where the whitespace before the next item starts
@@ -55,24 +82,7 @@ Extraction extractByOperator(std::istream& in, const std::string& bytes) {
     in.clear();
     result.consumed = positionOf(in);
 
-    using Stop = LoadReport::Stop;
-    const std::size_t item = result.failedItem;
-    result.inHeader = item < 4;
-    std::uint64_t start = before;
-    while (start < bytes.size() && isExtractionSpace(bytes[start])) {
-        ++start;
-    }
-    result.stoppedAt = start;
-    if (result.bad) {
-        result.stop = Stop::inputError;
-        result.stoppedAt = result.consumed;
-    } else if (start == bytes.size()) {
-        result.stop = result.inHeader       ? Stop::endInHeader
-                      : (item - 4) % 3 == 0 ? Stop::endOfInput
-                                            : Stop::endInTriple;
-    } else {
-        result.stop = number == 0 ? Stop::notANumber : Stop::outOfRange;
-    }
+    classifyStop(result, bytes, before, number);
     return result;
 }
 

@@ -40,69 +40,104 @@ int randomWeight(std::mt19937& random, int mix) {
                    : extremes[uniform(random, 0, std::size(extremes) - 1)];
 }
 
+// What one seed draws: the names, the weights' mix, the edges' directions.
+struct Draw {
+    std::mt19937 random;
+    int count;
+    std::vector<char> names;
+    int mix;
+    int directions;  // directed, undirected, mixed
+    bool nonNegative;
+
+    char name() { return names[uniform(random, 0, count - 1)]; }
+    int weight() { return randomWeight(random, mix); }
+    bool directed() { return directions == 0 || (directions == 2 && uniform(random, 0, 1)); }
+
+    void sparse(Graph& graph, int edges) {
+        for (int i = 0; i < edges; ++i) {
+            graph.addEdge(name(), name(), weight(), directed());
+        }
+    }
+
+    // Every pair joined, weights 0 to 2: many equal distances.
+    void complete(Graph& graph) {
+        for (int i = 0; i < std::min(count, 64); ++i) {
+            for (int j = i + 1; j < std::min(count, 64); ++j) {
+                const bool oneWay = directed();
+                graph.addEdge(names[i], names[j], uniform(random, 0, 2), oneWay);
+                if (oneWay && uniform(random, 0, 1)) {
+                    graph.addEdge(names[j], names[i], uniform(random, 0, 2), true);
+                }
+            }
+        }
+    }
+
+    // Edges from earlier to later names, a few back edges now and then.
+    void dag(Graph& graph, int edges) {
+        for (int i = 0; i < edges; ++i) {
+            const int a = uniform(random, 0, count - 2);
+            graph.addEdge(names[a], names[uniform(random, a + 1, count - 1)], weight(), true);
+        }
+        for (int i = uniform(random, -3, 3); i > 0; --i) {
+            graph.addEdge(name(), name(), weight(), true);
+        }
+    }
+
+    // Each record v, p, w becomes the edge v -> p; another graph's table gives
+    // edges into NUL carrying its weights, head entries' -1 included.
+    Graph fromTable(int edges) {
+        std::vector<std::list<std::shared_ptr<Edge>>> table(uniform(random, 1, 8));
+        for (int i = 0; i < edges; ++i) {
+            table[uniform(random, 0, table.size() - 1)].push_back(
+                std::make_shared<Edge>(name(), name(), weight()));
+        }
+        return nonNegative || uniform(random, 0, 3) ? Graph(table) : Graph(Graph(table).adjList);
+    }
+
+    // Now and then self-loops, parallel edges of other weights and weight -1
+    // entries; returns how many.
+    int addExtras(Graph& graph) {
+        const int extras = uniform(random, 0, 3) == 0 ? uniform(random, 1, 40) : 0;
+        for (int i = 0; i < extras && graph.vertexCount > 0; ++i) {
+            const int what = uniform(random, 0, nonNegative ? 1 : 2);
+            const auto& row = graph.adjList[uniform(random, 0, graph.vertexCount - 1)];
+            const char target =
+                (*std::next(row.begin(), uniform(random, 1, row.size() - 1)))->vertex;
+            const char source = row.front()->vertex;
+            graph.addEdge(source, what == 0 ? source : target, what == 2 ? -1 : weight(),
+                          directed());
+        }
+        return extras;
+    }
+};
+
 }  // namespace
 
 RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative) {
     std::mt19937 random(seed);
     const int count = uniform(random, 2, maxNames);
-    const std::vector<char> names = randomNames(random, count);
+    std::vector<char> names = randomNames(random, count);
     const int mix = uniform(random, 0, nonNegative ? 2 : 4);
-    const int directions = uniform(random, 0, 2);  // directed, undirected, mixed
-    auto name = [&] { return names[uniform(random, 0, count - 1)]; };
-    auto weight = [&] { return randomWeight(random, mix); };
-    auto directed = [&] { return directions == 0 || (directions == 2 && uniform(random, 0, 1)); };
+    const int directions = uniform(random, 0, 2);
+    Draw draw{random, count, std::move(names), mix, directions, nonNegative};
     RandomGraph result{Graph({}), ""};
-    Graph& graph = result.graph;
-    const int edges = uniform(random, 1, std::min(3000, count * 8));
+    const int edges = uniform(draw.random, 1, std::min(3000, count * 8));
     static const char* const kinds[] = {"sparse", "complete", "dag", "table"};
     result.kind = kinds[seed % 4];
     switch (seed % 4) {
         case 0:
-            for (int i = 0; i < edges; ++i) {
-                graph.addEdge(name(), name(), weight(), directed());
-            }
+            draw.sparse(result.graph, edges);
             break;
-        case 1:  // every pair joined, weights 0 to 2: many equal distances
-            for (int i = 0; i < std::min(count, 64); ++i) {
-                for (int j = i + 1; j < std::min(count, 64); ++j) {
-                    const bool oneWay = directed();
-                    graph.addEdge(names[i], names[j], uniform(random, 0, 2), oneWay);
-                    if (oneWay && uniform(random, 0, 1)) {
-                        graph.addEdge(names[j], names[i], uniform(random, 0, 2), true);
-                    }
-                }
-            }
+        case 1:
+            draw.complete(result.graph);
             break;
-        case 2:  // edges from earlier to later names, a few back edges now and then
-            for (int i = 0; i < edges; ++i) {
-                const int a = uniform(random, 0, count - 2);
-                graph.addEdge(names[a], names[uniform(random, a + 1, count - 1)], weight(), true);
-            }
-            for (int i = uniform(random, -3, 3); i > 0; --i) {
-                graph.addEdge(name(), name(), weight(), true);
-            }
+        case 2:
+            draw.dag(result.graph, edges);
             break;
-        default: {
-            // Each record v, p, w becomes the edge v -> p; another graph's table
-            // gives edges into NUL carrying its weights, head entries' -1 included.
-            std::vector<std::list<std::shared_ptr<Edge>>> table(uniform(random, 1, 8));
-            for (int i = 0; i < edges; ++i) {
-                table[uniform(random, 0, table.size() - 1)].push_back(
-                    std::make_shared<Edge>(name(), name(), weight()));
-            }
-            graph =
-                nonNegative || uniform(random, 0, 3) ? Graph(table) : Graph(Graph(table).adjList);
-        }
+        default:
+            result.graph = draw.fromTable(edges);
     }
-    // Now and then self-loops, parallel edges of other weights and weight -1 entries.
-    const int extras = uniform(random, 0, 3) == 0 ? uniform(random, 1, 40) : 0;
-    for (int i = 0; i < extras && graph.vertexCount > 0; ++i) {
-        const int what = uniform(random, 0, nonNegative ? 1 : 2);
-        const auto& row = graph.adjList[uniform(random, 0, graph.vertexCount - 1)];
-        const char target = (*std::next(row.begin(), uniform(random, 1, row.size() - 1)))->vertex;
-        const char source = row.front()->vertex;
-        graph.addEdge(source, what == 0 ? source : target, what == 2 ? -1 : weight(), directed());
-    }
+    const int extras = draw.addExtras(result.graph);
     result.kind += ", " + std::to_string(count) + " names, weights " + std::to_string(mix) +
                    ", directions " + std::to_string(directions) + ", extras " +
                    std::to_string(extras);

@@ -38,6 +38,20 @@ std::vector<bool> reachedFrom(const Graph& graph, char from) {
     return reached;
 }
 
+// The unsettled reached record with the smallest distance, ties to the
+// earliest; past the end when there is none.
+std::size_t nearestUnsettled(const std::vector<std::optional<std::int64_t>>& distance,
+                             const std::vector<bool>& settled) {
+    std::size_t nearest = distance.size();
+    for (std::size_t i = 0; i < distance.size(); ++i) {
+        if (!settled[i] && distance[i] &&
+            (nearest == distance.size() || *distance[i] < *distance[nearest])) {
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
 }  // namespace
 
 std::string textbookNames(const Graph& graph) {
@@ -63,17 +77,7 @@ Distances textbookDistances(const Graph& graph, char from) {
     if (names.find(from) != std::string::npos) {
         distance[names.find(from)] = 0;
     }
-    for (;;) {
-        // The unsettled reached record with the smallest distance, ties to the earliest.
-        std::size_t u = names.size();
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            if (!settled[i] && distance[i] && (u == names.size() || *distance[i] < *distance[u])) {
-                u = i;
-            }
-        }
-        if (u == names.size()) {
-            break;
-        }
+    for (std::size_t u; (u = nearestUnsettled(distance, settled)) < names.size();) {
         settled[u] = true;
         for (const auto& entry : rowOf(graph, names[u])) {
             const std::size_t v = names.find(entry->vertex);
