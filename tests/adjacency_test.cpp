@@ -7,8 +7,7 @@ namespace {
 
 // Row of A: B 6, X -1, D 3, B 2, A 4 (a loop); B, X and D have no rows.
 const Graph& sample() {
-    static const Graph graph =
-        graphOf({{'A', 'B', 6}, {'A', 'X', -1}, {'A', 'D', 3}, {'A', 'B', 2}, {'A', 'A', 4}}, true);
+    static const Graph graph = graphOf("A B 6 A X -1 A D 3 A B 2 A A 4", true);
     return graph;
 }
 
@@ -64,7 +63,7 @@ TEST(AdjacencyTest, GatheringAppendsNeighbourEntriesInRowOrder) {
 }
 
 TEST(AdjacencyTest, GetAdjacentDistanceAnswersTheFirstEntryNamingTheTarget) {
-    const Graph undirected = graphOf({{'A', 'B', 7}, {'A', 'Z', 0}}, false);
+    const Graph undirected = graphOf("A B 7 A Z 0", false);
     const struct {
         const Graph& graph;
         char from, to;

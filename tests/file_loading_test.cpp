@@ -28,7 +28,7 @@ std::string bytes(const char* text, std::size_t size) {
 }
 
 TEST(FileLoadingTest, CatalogueOfFiles) {
-    const ScratchDirectory directory;
+    const ScratchFile notADirectory("");
     const std::string nul(1, '\0');
     std::string longLine = "V 2 E 100000";
     std::string longTable = "A:";
@@ -68,9 +68,9 @@ TEST(FileLoadingTest, CatalogueOfFiles) {
          "A:B6"},
         {"header only letters", "A B C D\n", true, ""},
         {"very long line", longLine, true, longTable},
-        {"missing file", "", false, "", directory.path() + "no_such_file.txt", kUnopenable},
+        {"missing file", "", false, "", notADirectory.path() + "/no_such_file.txt", kUnopenable},
         {"empty file name", "", true, "", "", kUnopenable},
-        {"directory", "", false, "", directory.path(), kUnopenable},
+        {"directory", "", false, "", ::testing::TempDir(), kUnopenable},
     };
     for (const auto& c : cases) {
         ScratchFile file(c.contents);

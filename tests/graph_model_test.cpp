@@ -10,58 +10,34 @@ namespace {
 const std::string kNul(1, '\0');
 
 TEST(GraphModelTest, TableAndListingFollowInsertionOrder) {
-    const int min = -2147483647 - 1;
     const struct {
-        const char* name;
-        std::vector<TestEdge> edges;
+        std::string edges;
         bool directed;
         std::string table;
         std::string listing;
     } cases[] = {
-        {"no edges", {}, false, "", ""},
-        {"undirected",
-         {{'A', 'B', 6}, {'A', 'C', 7}},
-         false,
-         "A:B6,C7 B:A6 C:A7",
-         "(A,B,6) (A,C,7) (B,A,6) (C,A,7) "},
-        {"directed",
-         {{'A', 'B', 6}, {'A', 'C', 7}, {'B', 'A', 1}},
-         true,
-         "A:B6,C7 B:A1",
-         "(A,B,6) (A,C,7) (B,A,1) "},
-        {"source row first", {{'B', 'A', 1}}, false, "B:A1 A:B1", "(B,A,1) (A,B,1) "},
-        {"duplicate kept",
-         {{'A', 'B', 6}, {'A', 'B', 6}},
-         false,
-         "A:B6,B6 B:A6,A6",
-         "(A,B,6) (A,B,6) (B,A,6) (B,A,6) "},
-        {"undirected loop twice", {{'A', 'A', 4}}, false, "A:A4,A4", "(A,A,4) (A,A,4) "},
-        {"directed loop once", {{'A', 'A', 4}}, true, "A:A4", "(A,A,4) "},
-        {"weight -1 stored, not listed",
-         {{'A', 'B', -1}, {'A', 'C', 12}},
-         true,
-         "A:B-1,C12",
-         "(A,C,12) "},
-        {"int extremes",
-         {{'A', 'B', min}, {'A', 'C', 2147483647}, {'A', 'D', -5}},
-         true,
-         "A:B-2147483648,C2147483647,D-5",
+        {"", false, "", ""},
+        {"A B 6 A C 7", false, "A:B6,C7 B:A6 C:A7", "(A,B,6) (A,C,7) (B,A,6) (C,A,7) "},
+        {"A B 6 A C 7 B A 1", true, "A:B6,C7 B:A1", "(A,B,6) (A,C,7) (B,A,1) "},
+        {"B A 1", false, "B:A1 A:B1", "(B,A,1) (A,B,1) "},  // the source's row first
+        {"A B 6 A B 6", false, "A:B6,B6 B:A6,A6", "(A,B,6) (A,B,6) (B,A,6) (B,A,6) "},
+        {"A A 4", false, "A:A4,A4", "(A,A,4) (A,A,4) "},  // an undirected loop twice
+        {"A A 4", true, "A:A4", "(A,A,4) "},
+        {"A B -1 A C 12", true, "A:B-1,C12", "(A,C,12) "},  // weight -1 stored, not listed
+        {"A B -2147483648 A C 2147483647 A D -5", true, "A:B-2147483648,C2147483647,D-5",
          "(A,B,-2147483648) (A,C,2147483647) (A,D,-5) "},
-        {"any byte is a name",
-         {{'a', 'A', 1}, {'\xff', '\0', 2}},
-         true,
-         "a:A1 \xff:" + kNul + "2",
-         "(a,A,1) (\xff," + kNul + ",2) "},
+        {"a A 1 \xff " + kNul + " 2", true, "a:A1 \xff:" + kNul + "2",
+         "(a,A,1) (\xff," + kNul + ",2) "},  // any byte is a name
     };
     for (const auto& c : cases) {
         const Graph graph = graphOf(c.edges, c.directed);
-        EXPECT_EQ(tableText(graph), c.table) << c.name;
-        EXPECT_EQ(graph.display(), c.listing) << c.name;
+        EXPECT_EQ(tableText(graph), c.table) << c.edges;
+        EXPECT_EQ(graph.display(), c.listing) << c.edges;
     }
 }
 
 TEST(GraphModelTest, AddEdgeFindsRowsAfterTheCallerEditsTheTable) {
-    Graph graph = graphOf({{'A', 'B', 1}, {'C', 'D', 2}}, true);
+    Graph graph = graphOf("A B 1 C D 2", true);
     std::swap(graph.adjList[0], graph.adjList[1]);
     graph.addEdge('A', 'E', 3, true);
     graph.addEdge('C', 'F', 4, true);
@@ -83,7 +59,7 @@ TEST(GraphModelTest, TableConstructorReadsEachEntryAsVertexPrevWeight) {
 
     // Another graph's table: every entry, head entries included, becomes an
     // edge to the NUL character.
-    const Graph copy(graphOf({{'A', 'B', 6}}, false).adjList);
+    const Graph copy(graphOf("A B 6", false).adjList);
     EXPECT_EQ(tableText(copy), "A:" + kNul + "-1," + kNul + "6 B:" + kNul + "6," + kNul + "-1");
     EXPECT_EQ(copy.display(), "(A," + kNul + ",6) (B," + kNul + ",6) ");
 }

@@ -1,19 +1,22 @@
 #include "tests/graph_test_support.h"
 
 #include <gtest/gtest.h>
-
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
+#include <sstream>
 #include <stdexcept>
 #include <utility>
 
-Graph graphOf(const std::vector<TestEdge>& edges, bool directed) {
+Graph graphOf(const std::string& triples, bool directed) {
     Graph graph({});
-    for (const auto& edge : edges) {
-        graph.addEdge(edge.source, edge.target, edge.weight, directed);
+    std::istringstream in(triples);
+    char source;
+    char target;
+    int weight;
+    while (in >> source >> target >> weight) {
+        graph.addEdge(source, target, weight, directed);
     }
     return graph;
 }
@@ -38,48 +41,18 @@ std::string tableText(const Graph& graph) {
     return text;
 }
 
-ScratchFile::ScratchFile(const std::string& contents) {
-    std::string name = ::testing::TempDir() + "graph_scratch_XXXXXX";
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        ADD_FAILURE() << "cannot create a scratch file in " << ::testing::TempDir();
-        return;
-    }
-    path_ = name;
-    std::size_t written = 0;
-    while (written < contents.size()) {
-        const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ADD_FAILURE() << "cannot write the scratch file " << path_;
-            break;
-        }
-        written += static_cast<std::size_t>(n);
+ScratchFile::ScratchFile(const std::string& contents, const std::string& prefix)
+    : path_(::testing::TempDir() + prefix + "XXXXXX") {
+    const int fd = ::mkstemp(path_.data());
+    if (fd < 0 ||
+        ::write(fd, contents.data(), contents.size()) != static_cast<ssize_t>(contents.size())) {
+        ADD_FAILURE() << "cannot write a scratch file in " << ::testing::TempDir();
     }
     ::close(fd);
 }
 
 ScratchFile::~ScratchFile() {
-    if (!path_.empty()) {
-        std::remove(path_.c_str());
-    }
-}
-
-ScratchDirectory::ScratchDirectory() {
-    std::string name = ::testing::TempDir() + "graph_scratch_XXXXXX";
-    if (::mkdtemp(name.data()) == nullptr) {
-        ADD_FAILURE() << "cannot create a scratch directory in " << ::testing::TempDir();
-        return;
-    }
-    path_ = name + "/";
-}
-
-ScratchDirectory::~ScratchDirectory() {
-    if (!path_.empty()) {
-        ::rmdir(path_.c_str());
-    }
+    std::remove(path_.c_str());
 }
 
 FailingBuffer::FailingBuffer(std::string bytes, bool standard)

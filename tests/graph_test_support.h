@@ -1,23 +1,16 @@
-// Helpers shared by the test suites: a compact text form of a graph's table,
-// graphs built from edge lists, scratch files and directories that remove
-// themselves, and a stream buffer that fails part way.
+// Helpers shared by the test suites: graphs written as text, a compact text
+// form of a table, scratch files, and a stream buffer that fails part way.
 #ifndef TESTS_GRAPH_TEST_SUPPORT_H_
 #define TESTS_GRAPH_TEST_SUPPORT_H_
 
 #include <streambuf>
 #include <string>
-#include <vector>
 
 #include "graph/Graph.h"
 
-struct TestEdge {
-    char source;
-    char target;
-    int weight;
-};
-
-// Builds a graph from no table, then adds `edges` in order.
-Graph graphOf(const std::vector<TestEdge>& edges, bool directed);
+// Builds a graph from no table, then adds the edges of `triples` ("A B 6 A C
+// 7": source, target and weight, blank-separated) in order.
+Graph graphOf(const std::string& triples, bool directed);
 
 // Renders the table as rows separated by blanks, each "V:" followed by its
 // entries "T<weight>" joined by commas, e.g. "A:B6,C7 B:A6". A head entry that
@@ -25,12 +18,12 @@ Graph graphOf(const std::vector<TestEdge>& edges, bool directed);
 // row count is written out so that comparisons fail.
 std::string tableText(const Graph& graph);
 
-// A file holding the given bytes, under a new name in the test's scratch
-// directory: created by mkstemp, so never a file or link that was there
-// before, and readable by this user only. Removed when the object goes.
+// A file holding the given bytes under a new name, `prefix` and six more
+// characters, in the test's scratch directory, made by mkstemp: never a file
+// or link that was there before. Removed when the object goes.
 class ScratchFile {
   public:
-    explicit ScratchFile(const std::string& contents);
+    explicit ScratchFile(const std::string& contents, const std::string& prefix = "graph_");
     ~ScratchFile();
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
@@ -40,25 +33,10 @@ class ScratchFile {
     std::string path_;
 };
 
-// A new, empty directory of this user's own in the test's scratch directory
-// (mkdtemp); `path()` ends with '/'. Removed when the object goes, so whatever
-// is put into it must be gone by then.
-class ScratchDirectory {
-  public:
-    ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 // Serves `bytes`, then throws from `underflow` as a file buffer does on a read
 // error: a std::runtime_error, or with `standard` false an int, which `>>`
-// takes for a read error as well. `tellg()` works on a stream over it: it
-// tells how many bytes were taken.
+// takes for a read error as well. `tellg()` on a stream over it tells how many
+// bytes were taken.
 class FailingBuffer : public std::streambuf {
   public:
     explicit FailingBuffer(std::string bytes, bool standard = true);

@@ -1,6 +1,6 @@
 // graph-query run in-process: the exact answers and statuses of every command,
 // option parsing, usage and file errors, --commands, the loader's warnings and
-// the rules of "What the answers mean"; and shortestPath on the delivered data.
+// the rules of "What the answers mean".
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -154,15 +154,13 @@ TEST(GraphQueryTest, UnreadableFilesAreNamedWithTheReason) {
         {"--commands " + kData + " @1", "", "", 2, isDirectory},
     });
     // "--" lets a file be named like an option.
-    const ScratchDirectory directory;
-    const std::string dashF = directory.path() + "-f";
-    std::ofstream(dashF) << contents(kData + "test1.txt");
+    const ScratchFile dashed(contents(kData + "test1.txt"), "-f");
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(directory.path().c_str()), 0);
-    const ToolResult result = runGraphQuery({"--", "-f", "distance", "A", "D"});
+    ASSERT_EQ(chdir(::testing::TempDir().c_str()), 0);
+    const std::string name = dashed.path().substr(::testing::TempDir().size());
+    const ToolResult result = runGraphQuery({"--", name, "distance", "A", "D"});
     ASSERT_EQ(chdir(previous), 0);
-    std::remove(dashF.c_str());
     EXPECT_EQ(result.out, "17\n");
     EXPECT_EQ(result.status, 0);
 }
