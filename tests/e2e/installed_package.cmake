@@ -1,7 +1,7 @@
 # Installs the build tree into a scratch prefix, then configures, builds and
 # runs the consumer project against it.
 #   -DBUILD_DIR=<this build> -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
-#   -DGENERATOR=<generator> -DCXX_COMPILER=<compiler>
+#   -DGENERATOR=<generator> -DMAKE_PROGRAM=<its build program> -DCXX_COMPILER=<compiler>
 #   -DCXX_FLAGS=<flags> -DLINKER_FLAGS=<flags> (the build's, so sanitized builds link)
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
@@ -14,8 +14,18 @@ function(run)
     set(out "${out}" PARENT_SCOPE)
 endfunction()
 
+# The run workflow builds only the `run` target; installing after it needs
+# everything installed to be among what `run` builds.
+if(GENERATOR STREQUAL "Ninja")
+    run(${MAKE_PROGRAM} -C "${BUILD_DIR}" -t inputs run)
+    foreach(target display_test graph-query libgraph.a)
+        if(NOT out MATCHES "(^|\n)${target}\n")
+            message(FATAL_ERROR "the run target does not build ${target}")
+        endif()
+    endforeach()
+endif()
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
-foreach(installed include/graph/Graph.h bin/display_test)
+foreach(installed include/graph/Graph.h bin/display_test bin/graph-query)
     if(NOT EXISTS "${prefix}/${installed}")
         message(FATAL_ERROR "not installed: ${installed}")
     endif()
