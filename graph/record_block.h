@@ -42,8 +42,10 @@ class BlockAllocator {
     using value_type = T;
 
     explicit BlockAllocator(RecordBlock* block) : block_(block) {}
+    // Implicit, as allocator rebinding needs.
     template <typename U>
-    BlockAllocator(const BlockAllocator<U>& other) : block_(other.block()) {}  // NOLINT
+    BlockAllocator(const BlockAllocator<U>& other)  // NOLINT(google-explicit-constructor)
+        : block_(other.block()) {}
 
     T* allocate(std::size_t count) {
         void* memory = block_->take(count * sizeof(T));
