@@ -130,9 +130,13 @@ bool readName(ItemReader& reader, char& name, LoadReport& report) {
 
 bool readNumber(ItemReader& reader, int& value, LoadReport& report) {
     reader.skipSpace();
-    report.stoppedAt = reader.position();
-    report.stop = reader.readInt(value, report.found);
-    return report.stop == Stop::endOfInput;
+    const InputPosition start = reader.position();
+    const Stop stop = reader.readInt(value, report.found);
+    if (stop != Stop::endOfInput) {
+        report.stoppedAt = start;
+        report.stop = stop;
+    }
+    return stop == Stop::endOfInput;
 }
 
 // Reads the two header records; false when reading stopped in them.

@@ -65,7 +65,8 @@ void LabelSettingSearch::relaxNeighboursOf(char vertex) {
     const std::int64_t base = distance_[nameSlot(vertex)];
     for (const Neighbour& neighbour : table_.neighboursOf(vertex)) {
         returnsToStart_ |= neighbour.name == from_;
-        if (neighbour.name == vertex || settled_[nameSlot(neighbour.name)]) {
+        // The vertex itself is settled already, so its self-loops take no part.
+        if (settled_[nameSlot(neighbour.name)]) {
             continue;
         }
         const std::int64_t candidate = base + neighbour.weight;

@@ -40,7 +40,7 @@ class InputFile {
     // file cannot be opened.
     InputFile(const std::string& name, std::istream& standardInput);
 
-    std::istream* stream() { return stream_; }
+    std::istream* stream() const { return stream_; }
     int openError() const { return openError_; }
     // errno of a read error, or 0 when none is known.
     int readError() const;

@@ -113,20 +113,24 @@ int answerCommands(const std::string& commandsFile, InputFile& commands, const L
     return status;
 }
 
+// Whether `file` opened; otherwise says why.
+bool opened(const InputFile& file, const std::string& name, Output& err) {
+    if (file.stream() == nullptr) {
+        say(err, name, std::string("Unable to open file: ") + std::strerror(file.openError()));
+    }
+    return file.stream() != nullptr;
+}
+
 // Loads FILE and answers the command line's command or CMDFILE's commands.
 int loadAndAnswer(const Invocation& invocation, ToolIo& io) {
     InputFile input(invocation.file, io.standardInput);
-    if (input.stream() == nullptr) {
-        say(io.err, invocation.file,
-            std::string("Unable to open file: ") + std::strerror(input.openError()));
+    if (!opened(input, invocation.file, io.err)) {
         return kUsageOrFailure;
     }
     std::unique_ptr<InputFile> commands;
     if (invocation.commandsFile) {
         commands = std::make_unique<InputFile>(*invocation.commandsFile, io.standardInput);
-        if (commands->stream() == nullptr) {
-            say(io.err, *invocation.commandsFile,
-                std::string("Unable to open file: ") + std::strerror(commands->openError()));
+        if (!opened(*commands, *invocation.commandsFile, io.err)) {
             return kUsageOrFailure;
         }
     }
