@@ -1,93 +1,62 @@
 #include "tests/reference/extraction_reference.h"
 
-#include <istream>
-#include <locale>
 #include <sstream>
 
 namespace {
 
-std::uint64_t positionOf(std::istream& in) {
-    return static_cast<std::uint64_t>(static_cast<std::streamoff>(in.tellg()));
-}
-
-}  // namespace
-
-bool isExtractionSpace(char byte) {
+bool isSpace(char byte) {
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
-}
-
-namespace {
-
-// Why reading ended, told from the item that failed (its index), where the
-// whitespace before it began, and what the last integer item stored.
-void classifyStop(Extraction& result, const std::string& bytes, std::uint64_t before, int number) {
-    using Stop = LoadReport::Stop;
-    const std::size_t item = result.failedItem;
-    result.inHeader = item < 4;
-    std::uint64_t start = before;
-    while (start < bytes.size() && isExtractionSpace(bytes[start])) {
-        ++start;
-    }
-    result.stoppedAt = start;
-    if (result.bad) {
-        result.stop = Stop::inputError;
-        result.stoppedAt = result.consumed;
-    } else if (start == bytes.size()) {
-        result.stop = result.inHeader       ? Stop::endInHeader
-                      : (item - 4) % 3 == 0 ? Stop::endOfInput
-                                            : Stop::endInTriple;
-    } else {
-        result.stop = number == 0 ? Stop::notANumber : Stop::outOfRange;
-    }
 }
 
 }  // namespace
 
 Extraction extractByOperator(std::istream& in, const std::string& bytes) {
     Extraction result;
-    std::uint64_t before = 0;  // where the whitespace before the next item starts
+    std::size_t items = 0;     // read whole
+    std::uint64_t before = 0;  // where the whitespace before the last item tried starts
     int number = 0;            // what the last integer item stored
-    // One `>>`; once the stream has failed every further `>>` is a no-op, so
-    // reading item by item takes exactly what the chained reads take.
+    const auto where = [&] { return static_cast<std::uint64_t>(std::streamoff(in.tellg())); };
     const auto read = [&](auto& value) {
-        if (in.fail()) {
-            return false;
-        }
-        // tellg() on a stream at its end would set failbit: the end is known.
-        before = in.eof() ? bytes.size() : positionOf(in);
-        in >> value;
-        if (in.fail()) {
-            return false;
-        }
-        ++result.failedItem;
-        return true;
+        before = in.eof() ? bytes.size() : where();  // tellg() would fail at the end
+        items += static_cast<bool>(in >> value);
+        return !in.fail();
     };
     char name = 0;
     if (read(name) && read(number) && read(name) && read(number)) {
-        char source = 0;
-        char target = 0;
-        while (read(source) && read(target) && read(number)) {
-            result.triples.push_back({source, target, number});
-            if (!result.joinedAt && in.good()) {
-                const std::uint64_t next = positionOf(in);
-                if (next < bytes.size() && !isExtractionSpace(bytes[next])) {
-                    result.joinedAt = next;
-                }
+        for (ExtractedTriple t{}; read(t.source) && read(t.target) && read(number);) {
+            t.weight = number;
+            result.triples.push_back(t);
+            if (!result.joinedAt && in.good() && where() < bytes.size() &&
+                !isSpace(bytes[where()])) {
+                result.joinedAt = where();
             }
         }
     }
     result.eof = in.eof();
-    result.fail = in.fail();
     result.bad = in.bad();
     in.clear();
-    result.consumed = positionOf(in);
+    result.consumed = where();
 
-    classifyStop(result, bytes, before, number);
+    using Stop = LoadReport::Stop;
+    result.inHeader = items < 4;
+    result.stoppedAt = before;
+    while (result.stoppedAt < bytes.size() && isSpace(bytes[result.stoppedAt])) {
+        ++result.stoppedAt;
+    }
+    if (result.bad) {
+        result.stop = Stop::inputError;
+        result.stoppedAt = result.consumed;
+    } else if (result.stoppedAt == bytes.size()) {
+        result.stop = result.inHeader        ? Stop::endInHeader
+                      : (items - 4) % 3 == 0 ? Stop::endOfInput
+                                             : Stop::endInTriple;
+    } else {
+        result.stop = number == 0 ? Stop::notANumber : Stop::outOfRange;
+    }
     return result;
 }
 
 Extraction extractByOperator(const std::string& bytes) {
     std::istringstream in(bytes);
-    in.imbue(std::locale::classic());
     return extractByOperator(in, bytes);
 }

@@ -1,0 +1,48 @@
+// Comparisons of the library with the references, shared by the oracle suites
+// and the fuzzer: each returns what differs first, or "" when nothing does.
+#ifndef TESTS_REFERENCE_CHECKS_H_
+#define TESTS_REFERENCE_CHECKS_H_
+
+#include <streambuf>
+#include <string>
+
+#include "graph/Graph.h"
+
+// Renders the table as rows separated by blanks, each "V:" followed by its
+// entries "T<weight>" joined by commas, e.g. "A:B6,C7 B:A6". A head entry that
+// is not (V, NUL, -1), a non-NUL prev, or a vertexCount that differs from the
+// row count is written out so that comparisons fail.
+std::string tableText(const Graph& graph);
+
+// Loads `bytes` with the stream constructor (through a buffer that fails after
+// them when `readError`) and compares with the plain >> loop: the table (as
+// addEdge once per triple builds it), the report, the stream's state and the
+// bytes it took; and the table constructor, given the loaded table, with
+// addEdge once per entry.
+std::string loadingDifference(const std::string& bytes, bool directed, bool readError);
+
+// Compares every query from `from`, to each of `targets`, with the textbook
+// reference: Reachable (of the graph and of a QueryIndex), shortestDistance(s),
+// Dijkstra, and shortestPath (a path whose steps add up to the distance); and
+// vertexNames and topoSort.
+std::string queryDifference(const Graph& graph, char from, const std::string& targets);
+
+// Serves `bytes`, then throws from `underflow` as a file buffer does on a read
+// error: a std::runtime_error, or with `standard` false an int, which `>>`
+// takes for a read error as well. `tellg()` on a stream over it tells how many
+// bytes were taken.
+class FailingBuffer : public std::streambuf {
+  public:
+    explicit FailingBuffer(std::string bytes, bool standard = true);
+
+  protected:
+    int_type underflow() override;
+    pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
+                     std::ios_base::openmode which) override;
+
+  private:
+    std::string bytes_;
+    bool standard_;
+};
+
+#endif  // TESTS_REFERENCE_CHECKS_H_
