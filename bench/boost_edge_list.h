@@ -7,6 +7,8 @@
 #include <boost/graph/adjacency_list.hpp>
 #include <istream>
 
+#include "bench/extraction_loop.h"
+
 using BoostGraph =
     boost::adjacency_list<boost::vecS, boost::vecS, boost::directedS, boost::no_property,
                           boost::property<boost::edge_weight_t, int>>;
@@ -19,18 +21,12 @@ inline int vertexOf(char name) {
 // 256 vertices): source -> target, and target -> source as well unless
 // `directed`. Stops at the first item that cannot be read.
 inline void readEdgeList(std::istream& input, bool directed, BoostGraph& graph) {
-    char name;
-    int value;
-    input >> name >> value >> name >> value;
-    char source;
-    char target;
-    int weight;
-    while (input >> source >> target >> weight) {
+    forEachExtractedTriple(input, [&](char source, char target, int weight) {
         boost::add_edge(vertexOf(source), vertexOf(target), weight, graph);
         if (!directed) {
             boost::add_edge(vertexOf(target), vertexOf(source), weight, graph);
         }
-    }
+    });
 }
 
 #endif  // BENCH_BOOST_EDGE_LIST_H_

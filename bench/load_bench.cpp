@@ -32,6 +32,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "bench/extraction_loop.h"
 #include "bench/target_reporter.h"
 #include "graph/Graph.h"
 
@@ -194,15 +195,9 @@ void extract(benchmark::State& state) {
         long long sum = 0;
         const double seconds = timeOf([&] {
             file.open(edgeFile().path);
-            char name;
-            int value;
-            file >> name >> value >> name >> value;
-            char source;
-            char target;
-            int weight;
-            while (file >> source >> target >> weight) {
+            forEachExtractedTriple(file, [&](char source, char target, int weight) {
                 sum += source + target + weight;
-            }
+            });
         });
         benchmark::DoNotOptimize(sum);
         return Measurement{seconds};

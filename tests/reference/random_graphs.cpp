@@ -6,85 +6,121 @@
 #include <random>
 #include <vector>
 
-RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative) {
-    std::mt19937 random(seed);
-    const auto uniform = [&](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    // Distinct names: letters when they suffice and a coin says so, else any
-    // byte values, half the time with NUL among them.
-    const int count = uniform(2, maxNames);
-    const bool letters = count <= 52 && uniform(0, 1) == 0;
+namespace {
+
+// What one seed draws from: its names, its mix of weights, its directions.
+struct Draw {
+    std::mt19937 random;
+    std::vector<char> names;
+    int mix = 0;         // 0 to 2 never below 0; 3 small negative; 4 near the ends of int
+    int directions = 0;  // directed, undirected, mixed
+
+    int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    int count() const { return static_cast<int>(names.size()); }
+    char name(int first = 0) {
+        return names[static_cast<std::size_t>(uniform(first, count() - 1))];
+    }
+    bool directed() { return directions == 0 || (directions == 2 && uniform(0, 1)); }
+    int weight() {
+        static const int low[] = {0, 0, 0, -6}, high[] = {2, 20, INT_MAX, 12};
+        static const int extremes[] = {INT_MIN, INT_MIN + 1, -2147483000, -5,         -1,
+                                       0,       1,           2000000000,  2147483000, INT_MAX};
+        return mix < 4 ? uniform(low[mix], high[mix]) : extremes[uniform(0, 9)];
+    }
+};
+
+// Distinct names: letters when they suffice and a coin says so, else any byte
+// values, half the time with NUL among them.
+std::vector<char> randomNames(Draw& draw, int count) {
+    const bool letters = count <= 52 && draw.uniform(0, 1) == 0;
     std::vector<char> names;
     for (int c = 0; c < 256; ++c) {
         if (!letters || std::isalpha(c)) {
             names.push_back(static_cast<char>(c));
         }
     }
-    std::shuffle(names.begin(), names.end(), random);
+    std::shuffle(names.begin(), names.end(), draw.random);
     names.resize(static_cast<std::size_t>(count));
-    if (!letters && uniform(0, 1) == 0 && std::count(names.begin(), names.end(), '\0') == 0) {
+    if (!letters && draw.uniform(0, 1) == 0 && std::count(names.begin(), names.end(), '\0') == 0) {
         names[0] = '\0';
     }
-    // Mixes 0 to 2 never go below 0: ties, small, large. Mix 3 holds small
-    // negative weights (-1 among them), mix 4 the ends of int and near them.
-    const int mix = uniform(0, nonNegative ? 2 : 4);
-    static const int low[] = {0, 0, 0, -6}, high[] = {2, 20, INT_MAX, 12};
-    static const int extremes[] = {INT_MIN, INT_MIN + 1, -2147483000, -5,         -1,
-                                   0,       1,           2000000000,  2147483000, INT_MAX};
-    const auto weight = [&] {
-        return mix < 4 ? uniform(low[mix], high[mix]) : extremes[uniform(0, 9)];
-    };
-    const int directions = uniform(0, 2);  // directed, undirected, mixed
-    const auto directed = [&] { return directions == 0 || (directions == 2 && uniform(0, 1)); };
-    const auto name = [&](int first) {
-        return names[static_cast<std::size_t>(uniform(first, count - 1))];
-    };
+    return names;
+}
 
-    static const char* const kinds[] = {"sparse", "complete", "dag", "table"};
-    RandomGraph result{Graph({}), kinds[seed % 4]};
-    Graph& graph = result.graph;
-    const int edges = uniform(1, std::min(3000, count * 8));
-    if (seed % 4 == 1) {  // every pair joined, weights 0 to 2: many equal distances
-        for (int i = 0; i < std::min(count, 64); ++i) {
-            for (int j = i + 1; j < std::min(count, 64); ++j) {
-                graph.addEdge(names[i], names[j], uniform(0, 2), directed());
-            }
-        }
-    } else if (seed % 4 == 2) {  // from earlier names to later ones, and a few back
-        for (int i = 0; i < edges; ++i) {
-            const int a = uniform(0, count - 2);
-            graph.addEdge(names[static_cast<std::size_t>(a)], name(a + 1), weight(), true);
-        }
-        for (int i = uniform(-3, 3); i > 0; --i) {
-            graph.addEdge(name(0), name(0), weight(), true);
-        }
-    } else if (seed % 4 == 3) {  // records v, p, w read as edges v -> p
-        std::vector<std::list<std::shared_ptr<Edge>>> table(
-            static_cast<std::size_t>(uniform(1, 8)));
-        for (int i = 0; i < edges; ++i) {
-            table[static_cast<std::size_t>(uniform(0, static_cast<int>(table.size()) - 1))]
-                .push_back(std::make_shared<Edge>(name(0), name(0), weight()));
-        }
-        // Another graph's table gives edges into NUL, head entries' -1 included.
-        graph = nonNegative || uniform(0, 3) ? Graph(table) : Graph(Graph(table).adjList);
-    } else {
-        for (int i = 0; i < edges; ++i) {
-            graph.addEdge(name(0), name(0), weight(), directed());
+// Every pair joined, weights 0 to 2: many equal distances.
+void complete(Draw& draw, Graph& graph) {
+    const int joined = std::min(draw.count(), 64);
+    for (int i = 0; i < joined; ++i) {
+        for (int j = i + 1; j < joined; ++j) {
+            graph.addEdge(draw.names[i], draw.names[j], draw.uniform(0, 2), draw.directed());
         }
     }
-    // Now and then self-loops, parallel edges of other weights, weight -1 entries.
-    for (int i = uniform(0, 3) == 0 ? uniform(1, 40) : 0; i > 0 && graph.vertexCount > 0; --i) {
-        const int what = uniform(0, nonNegative ? 1 : 2);
+}
+
+// From earlier names to later ones, and a few back.
+void dag(Draw& draw, Graph& graph, int edges) {
+    for (int i = 0; i < edges; ++i) {
+        const int a = draw.uniform(0, draw.count() - 2);
+        graph.addEdge(draw.names[static_cast<std::size_t>(a)], draw.name(a + 1), draw.weight(),
+                      true);
+    }
+    for (int i = draw.uniform(-3, 3); i > 0; --i) {
+        graph.addEdge(draw.name(), draw.name(), draw.weight(), true);
+    }
+}
+
+// Records v, p, w read as edges v -> p; another graph's table gives edges into
+// NUL, head entries' -1 included.
+Graph fromTable(Draw& draw, int edges, bool nonNegative) {
+    std::vector<std::list<std::shared_ptr<Edge>>> table(
+        static_cast<std::size_t>(draw.uniform(1, 8)));
+    for (int i = 0; i < edges; ++i) {
+        table[static_cast<std::size_t>(draw.uniform(0, static_cast<int>(table.size()) - 1))]
+            .push_back(std::make_shared<Edge>(draw.name(), draw.name(), draw.weight()));
+    }
+    return nonNegative || draw.uniform(0, 3) ? Graph(table) : Graph(Graph(table).adjList);
+}
+
+// Now and then self-loops, parallel edges of other weights, weight -1 entries.
+void addExtras(Draw& draw, Graph& graph, bool nonNegative) {
+    for (int i = draw.uniform(0, 3) == 0 ? draw.uniform(1, 40) : 0; i > 0 && graph.vertexCount > 0;
+         --i) {
+        const int what = draw.uniform(0, nonNegative ? 1 : 2);
         const auto& row =
-            graph.adjList[static_cast<std::size_t>(uniform(0, graph.vertexCount - 1))];
+            graph.adjList[static_cast<std::size_t>(draw.uniform(0, graph.vertexCount - 1))];
         const char source = row.front()->vertex;
         const char target =
-            (*std::next(row.begin(), uniform(1, static_cast<int>(row.size()) - 1)))->vertex;
-        graph.addEdge(source, what == 0 ? source : target, what == 2 ? -1 : weight(), directed());
+            (*std::next(row.begin(), draw.uniform(1, static_cast<int>(row.size()) - 1)))->vertex;
+        graph.addEdge(source, what == 0 ? source : target, what == 2 ? -1 : draw.weight(),
+                      draw.directed());
     }
-    result.kind += ", " + std::to_string(count) + " names, weights " + std::to_string(mix) +
-                   ", directions " + std::to_string(directions);
+}
+
+}  // namespace
+
+RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative) {
+    Draw draw{std::mt19937(seed), {}};
+    const int count = draw.uniform(2, maxNames);
+    draw.names = randomNames(draw, count);
+    draw.mix = draw.uniform(0, nonNegative ? 2 : 4);
+    draw.directions = draw.uniform(0, 2);
+    static const char* const kinds[] = {"sparse", "complete", "dag", "table"};
+    RandomGraph result{Graph({}), kinds[seed % 4]};
+    const int edges = draw.uniform(1, std::min(3000, count * 8));
+    if (seed % 4 == 0) {
+        for (int i = 0; i < edges; ++i) {
+            result.graph.addEdge(draw.name(), draw.name(), draw.weight(), draw.directed());
+        }
+    } else if (seed % 4 == 1) {
+        complete(draw, result.graph);
+    } else if (seed % 4 == 2) {
+        dag(draw, result.graph, edges);
+    } else {
+        result.graph = fromTable(draw, edges, nonNegative);
+    }
+    addExtras(draw, result.graph, nonNegative);
+    result.kind += ", " + std::to_string(count) + " names, weights " + std::to_string(draw.mix) +
+                   ", directions " + std::to_string(draw.directions);
     return result;
 }
 
