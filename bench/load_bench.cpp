@@ -77,7 +77,7 @@ const EdgeFile& edgeFile() {
 }
 
 // Where Reachable and Dijkstra (and Boost's searches) go in one mode.
-struct Route {
+struct SearchRoute {
     bool directed;
     char from;
     char to;
@@ -173,10 +173,10 @@ void runInChildren(benchmark::State& state, Measure measure) {
 
 // The name farthest from the file's first name by `shortestDistances` (ties
 // to the one appearing first), so that a search has to cross the graph.
-Route routeFor(bool directed) {
+SearchRoute routeFor(bool directed) {
     return inChild([directed] {
         const Graph graph(edgeFile().path, directed);
-        Route route{directed, edgeFile().first, edgeFile().first};
+        SearchRoute route{directed, edgeFile().first, edgeFile().first};
         std::int64_t farthest = -1;
         for (const auto& [name, distance] : graph.shortestDistances(route.from)) {
             if (distance && *distance > farthest) {
@@ -278,13 +278,13 @@ void boostWalk(const BoostGraph& graph) {
 }
 
 // A whole breadth-first search from `route.from`; then whether it met `route.to`.
-void boostSearch(const BoostGraph& graph, Route route) {
+void boostSearch(const BoostGraph& graph, SearchRoute route) {
     std::vector<boost::default_color_type> color(boost::num_vertices(graph));
     boost::breadth_first_search(graph, vertexOf(route.from), boost::color_map(color.data()));
     benchmark::DoNotOptimize(color[vertexOf(route.to)] != boost::white_color);
 }
 
-void boostDijkstra(const BoostGraph& graph, Route route) {
+void boostDijkstra(const BoostGraph& graph, SearchRoute route) {
     std::vector<int> distance(boost::num_vertices(graph));
     boost::dijkstra_shortest_paths(graph, vertexOf(route.from),
                                    boost::distance_map(distance.data()));
@@ -310,7 +310,7 @@ void registerLoads(bool directed) {
 }
 
 // The steps timed on a graph of one mode that the child has just loaded.
-void registerSteps(Route route) {
+void registerSteps(SearchRoute route) {
     const bool directed = route.directed;
     const std::string mode = directed ? "directed/" : "undirected/";
     const auto addStep = [&](const char* name, std::function<void(const Graph*)> step) {
@@ -362,14 +362,14 @@ std::vector<TargetRatio> ratiosFor(const std::string& mode, double loadTarget) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     edgeFile();
-    const Route routes[] = {routeFor(true), routeFor(false)};
+    const SearchRoute routes[] = {routeFor(true), routeFor(false)};
     std::printf("Reachable and Dijkstra: directed '%c' to '%c', undirected '%c' to '%c'\n",
                 routes[0].from, routes[0].to, routes[1].from, routes[1].to);
     add("extract", extract);
-    for (const Route& route : routes) {
+    for (const SearchRoute& route : routes) {
         registerLoads(route.directed);
     }
-    for (const Route& route : routes) {
+    for (const SearchRoute& route : routes) {
         registerSteps(route);
     }
     std::vector<TargetRatio> ratios = ratiosFor("directed", 2.5);

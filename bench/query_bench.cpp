@@ -110,6 +110,8 @@ void registerWorkload(const Workload& workload) {
         [=](const Graph& graph) { benchmark::DoNotOptimize(graph.Reachable(from, to)); });
     add("Dijkstra",
         [=](const Graph& graph) { benchmark::DoNotOptimize(graph.Dijkstra(from, to)); });
+    add("shortestPath",
+        [=](const Graph& graph) { benchmark::DoNotOptimize(graph.shortestPath(from, to)); });
     add("topoSort", [](const Graph& graph) { benchmark::DoNotOptimize(graph.topoSort()); });
     add("display", [](const Graph& graph) { benchmark::DoNotOptimize(graph.display()); });
 }

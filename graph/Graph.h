@@ -20,6 +20,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <list>
 #include <memory>
@@ -83,6 +84,38 @@ struct LoadReport {
 
     // Whether the whole input was read.
     bool complete() const { return stop == Stop::endOfInput; }
+};
+
+// Whether an edge list starts with the two header records, as the format
+// has it, or directly with its first triple, as many edge lists are written.
+enum class EdgeListHeader { twoRecords, none };
+
+// What a search from one vertex finds for one target.
+struct Route {
+    char target = '\0';
+    // The path's total weight; nothing when no path leads to `target`, or
+    // when a negative cycle leaves no least weight.
+    std::optional<std::int64_t> length;
+    // The vertices from the start to `target`, both included ("ACE"); empty
+    // when `length` is nothing.
+    std::string path;
+    // Set by the least-weight searches only: a cycle of negative total weight
+    // on some path from the start to `target`, its first vertex repeated at
+    // the end ("ABCA"); empty when there is none.
+    std::string negativeCycle;
+};
+
+// What keeps vertices out of a topological order.
+struct TopoObstacle {
+    enum class Kind {
+        none,        // no vertex is left out
+        cycle,       // a cycle of entries among the left-out vertices
+        hiddenEdge,  // an entry of weight -1 into a left-out vertex, never released
+    };
+    Kind kind = Kind::none;
+    // A cycle's vertices in order, the first repeated at the end ("BCB"); or
+    // the hidden entry's source and target ("AB").
+    std::string vertices;
 };
 
 class Graph {
@@ -244,6 +277,39 @@ class Graph {
     // not reachable. O(E + V^2).
     std::string shortestPath(char from, char to) const;
 
+    // shortestRoutes()
+    //
+    // Returns, from one search, a route for every name of the table in order
+    // of first appearance: the length `shortestDistance(from, name)` answers
+    // and the path `shortestPath(from, name)` answers. O(E + V^2).
+    std::vector<Route> shortestRoutes(char from) const;
+
+    // leastWeightRoute()
+    //
+    // Returns the least total weight of the paths from `from` to `to` and one
+    // such path, in exact 64-bit sums: a step u->v weighs the smallest of u's
+    // entries naming v, entries of weight -1 are not followed, negative
+    // weights are, and `from` is 0 from itself (the empty path). Where a cycle
+    // of negative total weight lies on some path from `from` to `to` there is
+    // no least weight: the route has no length and names such a cycle.
+    // O(E + V * S), S the distinct steps (at most V^2).
+    Route leastWeightRoute(char from, char to) const;
+
+    // leastWeightRoutes()
+    //
+    // Returns, from one search, what `leastWeightRoute(from, name)` answers for
+    // every name of the table in order of first appearance. O(E + V * S).
+    std::vector<Route> leastWeightRoutes(char from) const;
+
+    // topoObstacle()
+    //
+    // Returns what keeps vertices out of `topoSort()`: walking back from the
+    // first left-out name, an entry of weight -1 into the vertex at hand (the
+    // first such entry's source in order of first appearance), or else a step
+    // from the first left-out name with an entry into it, until a vertex
+    // repeats; Kind::none when no vertex is left out. O(E + V^2).
+    TopoObstacle topoObstacle() const;
+
     // vertexNames()
     //
     // Returns every name of the table, head entries and targets, once each in
@@ -268,29 +334,61 @@ class TableSummary;
 
 // QueryIndex
 //
-// What the queries read of a graph's table, gathered in one pass: the names in
-// order of first appearance, each row's distinct neighbours with the weight of
-// the first entry naming each, and every name's in-degree. Each operation
-// answers exactly as the graph's operation of the same name did when the index
-// was built, in O(V^2) time instead of O(E), so an index pays when one graph is
-// asked many questions. Later changes to the graph are not seen. Building one
-// takes O(E) time and O(min(E, V^2)) memory; copies share it.
+// What the queries read of a table, gathered in one pass: the names in order
+// of first appearance, each row's distinct neighbours with the weight of the
+// first entry naming each and the smallest, and every name's in-degree. Each
+// operation answers exactly as the graph's operation of the same name does on
+// that table, in time that does not grow with the number of entries, so an
+// index pays when one graph is asked many questions; built from an edge list,
+// it answers without the table ever being built. Building one takes O(E) time
+// and O(V^2) memory; copies share it.
 class QueryIndex {
   public:
     // QueryIndex(graph)
     //
-    // Summarizes `graph`'s table as it is now. O(E).
+    // Summarizes `graph`'s table as it is now; later changes are not seen.
+    // O(E).
     explicit QueryIndex(const Graph& graph);
 
+    // QueryIndex(input, directed, report, header)
+    //
+    // Summarizes the table that `Graph(input, directed, report)` would build,
+    // reading `input` exactly as that constructor does (the same bytes taken,
+    // the same report, the same stream state) but without building the table:
+    // memory stays O(V^2) however long the input. With EdgeListHeader::none
+    // the first item is the first triple's source. O(input).
+    QueryIndex(std::istream& input, bool directed, LoadReport& report,
+               EdgeListHeader header = EdgeListHeader::twoRecords);
+
+    // Takes the edges of a graph one by one, as `addEdge` does.
+    using EdgeVisitor = std::function<void(char source, char target, int weight)>;
+
+    // QueryIndex(forEachEdge, directed)
+    //
+    // Summarizes the table that `addEdge(source, target, weight, directed)`
+    // would build for each edge that `forEachEdge` hands to the visitor it is
+    // given, in order, without building the table. O(E) time, O(V^2) memory.
+    QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdge, bool directed);
+
     // Each of these answers as the graph's operation of the same name (see
-    // there), in O(V^2) time; Reachable in O(V + summarized neighbours).
+    // there) in O(V^2) time, Reachable in O(V + distinct steps), and the
+    // least-weight routes in O(V * S).
     bool Reachable(char from, char to) const;
     int Dijkstra(char from, char to) const;
     std::string topoSort() const;
     std::optional<std::int64_t> shortestDistance(char from, char to) const;
     std::vector<std::pair<char, std::optional<std::int64_t>>> shortestDistances(char from) const;
     std::string shortestPath(char from, char to) const;
+    std::vector<Route> shortestRoutes(char from) const;
+    Route leastWeightRoute(char from, char to) const;
+    std::vector<Route> leastWeightRoutes(char from) const;
+    TopoObstacle topoObstacle() const;
     std::string vertexNames() const;
+
+    // vertexCount()
+    //
+    // Returns the number of rows of the table: the graph's `vertexCount`. O(1).
+    int vertexCount() const;
 
   private:
     std::shared_ptr<const graph_internal::TableSummary> summary_;

@@ -1,5 +1,6 @@
 #include "graph/edge_list_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <streambuf>
 #include <string>
@@ -20,56 +21,212 @@ bool isDigit(int c) {
     return c >= '0' && c <= '9';
 }
 
-// Takes characters from a stream buffer one at a time through its inline
-// fast path, keeping count of where it is.
-class ItemReader {
-  public:
-    explicit ItemReader(std::streambuf& buffer) : buffer_(buffer) {}
+// The protected get area of any stream buffer, reached through pointers to
+// members named in a derived class, as the language allows.
+struct GetArea : std::streambuf {
+    static char* start(std::streambuf& buffer) { return (buffer.*&GetArea::eback)(); }
+    static char* next(std::streambuf& buffer) { return (buffer.*&GetArea::gptr)(); }
+    static char* end(std::streambuf& buffer) { return (buffer.*&GetArea::egptr)(); }
+    static void setNext(std::streambuf& buffer, const char* next) {
+        (buffer.*&GetArea::setg)(start(buffer), const_cast<char*>(next), end(buffer));
+    }
+};
 
-    InputPosition position() const { return {offset_, line_, offset_ - lineStart_ + 1}; }
+// Reads a stream buffer's bytes where they lie, a window at a time: the
+// buffer's get area, or a copy of its next byte for a buffer without one. The
+// bytes taken are handed back to the buffer only when a window is used up and
+// when reading ends, so that the parse runs on plain pointers; line feeds are
+// counted window by window, for the positions a report gives.
+class ByteWindow {
+  public:
+    explicit ByteWindow(std::streambuf& buffer) : buffer_(buffer) {}
+    ByteWindow(const ByteWindow&) = delete;
+    ByteWindow& operator=(const ByteWindow&) = delete;
+    ~ByteWindow() { release(); }
+
+    // The next byte, left unread, or EOF.
+    int peek() { return next_ != end_ ? static_cast<unsigned char>(*next_) : refill(); }
+
+    // Takes the byte that `peek` returned.
+    void take() { ++next_; }
 
     // Whether the end of the input has been seen (what sets eofbit).
     bool atEnd() const { return atEnd_; }
 
-    // The character after the last one taken, left unread, or EOF.
-    int peek() {
-        const int c = buffer_.sgetc();
+    std::uint64_t offset() const { return base_ + static_cast<std::uint64_t>(next_ - start_); }
+
+    // Where the next byte is: offset, line and column.
+    InputPosition position() const {
+        std::uint64_t lineStart = lineStart_;
+        for (const char* at = next_; at != start_;) {
+            if (*--at == '\n') {
+                lineStart = base_ + static_cast<std::uint64_t>(at - start_) + 1;
+                break;
+            }
+        }
+        const auto lines = static_cast<std::uint64_t>(std::count(start_, next_, '\n'));
+        return {offset(), linesBefore_ + lines + 1, offset() - lineStart + 1};
+    }
+
+    // Hands the bytes taken back to the buffer, which then stands after them.
+    void release() noexcept {
+        try {
+            if (inPlace_) {
+                GetArea::setNext(buffer_, next_);
+            } else if (next_ != start_) {
+                buffer_.sbumpc();
+            }
+        } catch (...) {
+            // Only the copied byte was left to take; the buffer has it already.
+        }
+        start_ = next_ = end_ = nullptr;
+        inPlace_ = false;
+    }
+
+  private:
+    // Moves on to the next window, and returns its first byte or EOF.
+    int refill() {
+        if (atEnd_) {
+            return EOF;
+        }
+        next_ = end_;
+        linesBefore_ += static_cast<std::uint64_t>(std::count(start_, end_, '\n'));
+        for (const char* at = end_; at != start_;) {
+            if (*--at == '\n') {
+                lineStart_ = base_ + static_cast<std::uint64_t>(at - start_) + 1;
+                break;
+            }
+        }
+        const std::uint64_t windowEnd = offset();
+        release();
+        base_ = windowEnd;
+        const int c = buffer_.sgetc();  // may throw: a read error
         if (c == EOF) {
             atEnd_ = true;
+            return EOF;
+        }
+        char* const next = GetArea::next(buffer_);
+        inPlace_ = next != GetArea::end(buffer_);
+        if (inPlace_) {
+            start_ = next_ = next;
+            end_ = GetArea::end(buffer_);
+        } else {
+            copy_ = static_cast<char>(c);
+            start_ = next_ = &copy_;
+            end_ = &copy_ + 1;
         }
         return c;
     }
 
-    // Skips whitespace; returns the next character, left unread, or EOF.
+    std::streambuf& buffer_;
+    const char* start_ = nullptr;
+    const char* next_ = nullptr;
+    const char* end_ = nullptr;
+    bool inPlace_ = false;  // the window is the buffer's own get area
+    char copy_ = '\0';
+    std::uint64_t base_ = 0;         // the offset of start_
+    std::uint64_t linesBefore_ = 0;  // line feeds before start_
+    std::uint64_t lineStart_ = 0;    // the offset of the first byte of a line at or before start_
+    bool atEnd_ = false;
+};
+
+// `at`, moved back by `bytes` that hold no line feed.
+InputPosition backBy(InputPosition at, std::uint64_t bytes) {
+    at.offset -= bytes;
+    at.column -= bytes;
+    return at;
+}
+
+// The items of an edge list, read as `>>` reads them.
+class ItemParser {
+  public:
+    explicit ItemParser(ByteWindow& in) : in_(in) {}
+
+    // Skips whitespace; returns the next byte, left unread, or EOF.
     int skipSpace() {
-        int c = peek();
-        while (c != EOF && isSpace(c)) {
-            if (c == '\n') {
-                ++line_;
-                lineStart_ = offset_ + 1;
-            }
-            c = takeAndPeek();
+        int c = in_.peek();
+        while (isSpace(c)) {
+            in_.take();
+            c = in_.peek();
         }
         return c;
     }
 
-    // Reads one non-whitespace character, or returns false at the end.
-    bool readChar(char& value) {
+    // Reads one non-whitespace byte; false at the end of the input.
+    bool readName(char& name, LoadReport& report) {
         const int c = skipSpace();
         if (c == EOF) {
+            report.stoppedAt = in_.position();
+            report.stop = Stop::endInTriple;
             return false;
         }
-        value = static_cast<char>(c);
-        takeAndPeek();
+        name = static_cast<char>(c);
+        in_.take();
         return true;
     }
 
-    // Reads an optional sign and decimal digits into `value`; on failure
-    // returns notANumber, outOfRange or endInTriple (the end of the input
-    // before the number), leaving in `found` what it took and the byte that
-    // ended it.
+    // Reads an optional sign and decimal digits in the int range.
+    bool readNumber(int& value, LoadReport& report) {
+        const Stop stop = readInt(value, report.found);
+        if (stop != Stop::endOfInput) {
+            report.stoppedAt = backBy(in_.position(), in_.offset() - numberStart_);
+            report.stop = stop;
+        }
+        return stop == Stop::endOfInput;
+    }
+
+    // Reads the two header records; false when reading stopped in them.
+    bool readHeader(LoadReport& report) {
+        report.inHeader = true;
+        for (int record = 0; record < 2; ++record) {
+            char name;
+            int value;
+            if (!readName(name, report) || !readNumber(value, report)) {
+                if (report.stop == Stop::endInTriple) {
+                    report.stop = Stop::endInHeader;
+                }
+                return false;
+            }
+        }
+        report.inHeader = false;
+        return true;
+    }
+
+    // Reads triples into `batch` until it holds `capacity`, counting them in
+    // `count`; false when reading stopped, with `report` saying where and why.
+    bool readTriples(Triple* batch, std::size_t capacity, std::size_t& count,
+                     LoadReport& report) {
+        for (; count < capacity; ++count) {
+            if (skipSpace() == EOF) {
+                report.stoppedAt = in_.position();
+                report.stop = Stop::endOfInput;
+                return false;
+            }
+            char source;
+            char target;
+            int weight;
+            if (!readName(source, report) || !readName(target, report) ||
+                !readNumber(weight, report)) {
+                return false;
+            }
+            batch[count] = {weight, source, target};
+            const int next = in_.peek();
+            if (!report.joinedWeight && next != EOF && !isSpace(next)) {
+                report.joinedWeight = true;
+                report.joinedAt = in_.position();
+                report.joinedByte = static_cast<char>(next);
+            }
+        }
+        return true;
+    }
+
+  private:
+    // On failure returns notANumber, outOfRange or endInTriple (the end of
+    // the input before the number), leaving in `found` what it took and, for
+    // no digits, the byte that ended it.
     Stop readInt(int& value, std::string& found) {
         int c = skipSpace();
+        numberStart_ = in_.offset();
         if (c == EOF) {
             return Stop::endInTriple;
         }
@@ -83,15 +240,17 @@ class ItemReader {
         const bool negative = c == '-';
         if (negative || c == '+') {
             keep(c);
-            c = takeAndPeek();
+            in_.take();
+            c = in_.peek();
         }
         std::uint64_t magnitude = 0;
         bool anyDigit = false;
-        for (; isDigit(c); c = takeAndPeek()) {
+        for (; isDigit(c); c = in_.peek()) {
             anyDigit = true;
             magnitude =
                 std::min(magnitude * 10 + static_cast<std::uint64_t>(c - '0'), kIntMagnitude + 1);
             keep(c);
+            in_.take();
         }
         if (!anyDigit || magnitude > (negative ? kIntMagnitude : kIntMagnitude - 1)) {
             if (!anyDigit && c != EOF) {
@@ -105,123 +264,58 @@ class ItemReader {
         return Stop::endOfInput;
     }
 
-  private:
-    int takeAndPeek() {
-        buffer_.sbumpc();
-        ++offset_;
-        return peek();
-    }
-
-    std::streambuf& buffer_;
-    std::uint64_t offset_ = 0;
-    std::uint64_t line_ = 1;
-    std::uint64_t lineStart_ = 0;  // offset of the current line's first byte
-    bool atEnd_ = false;
+    ByteWindow& in_;
+    std::uint64_t numberStart_ = 0;
 };
-
-bool readName(ItemReader& reader, char& name, LoadReport& report) {
-    if (reader.readChar(name)) {
-        return true;
-    }
-    report.stoppedAt = reader.position();
-    report.stop = Stop::endInTriple;
-    return false;
-}
-
-bool readNumber(ItemReader& reader, int& value, LoadReport& report) {
-    reader.skipSpace();
-    const InputPosition start = reader.position();
-    const Stop stop = reader.readInt(value, report.found);
-    if (stop != Stop::endOfInput) {
-        report.stoppedAt = start;
-        report.stop = stop;
-    }
-    return stop == Stop::endOfInput;
-}
-
-// Reads the two header records; false when reading stopped in them.
-bool readHeader(ItemReader& reader, LoadReport& report) {
-    report.inHeader = true;
-    for (int record = 0; record < 2; ++record) {
-        char name;
-        int value;
-        if (!readName(reader, name, report) || !readNumber(reader, value, report)) {
-            if (report.stop == Stop::endInTriple) {
-                report.stop = Stop::endInHeader;
-            }
-            return false;
-        }
-    }
-    report.inHeader = false;
-    return true;
-}
-
-// Reads triples into `batch` until it holds `capacity`, counting them in
-// `count`; false when reading stopped, with `report` saying where and why.
-bool readTriples(ItemReader& reader, Triple* batch, std::size_t capacity, std::size_t& count,
-                 LoadReport& report) {
-    for (; count < capacity; ++count) {
-        if (reader.skipSpace() == EOF) {
-            report.stoppedAt = reader.position();
-            report.stop = Stop::endOfInput;
-            return false;
-        }
-        Triple& triple = batch[count];
-        if (!readName(reader, triple.source, report) || !readName(reader, triple.target, report) ||
-            !readNumber(reader, triple.weight, report)) {
-            return false;
-        }
-        const int next = reader.peek();
-        if (!report.joinedWeight && next != EOF && !isSpace(next)) {
-            report.joinedWeight = true;
-            report.joinedAt = reader.position();
-            report.joinedByte = static_cast<char>(next);
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
-std::vector<Triple> readEdgeList(std::istream& input, LoadReport& report) {
+void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report,
+                  const TripleSink& sink) {
     report = LoadReport();
-    std::vector<Triple> triples;
+    const bool withHeader = header == EdgeListHeader::twoRecords;
     const std::istream::sentry ready(input, /*noskipws=*/true);
     if (!ready) {
-        report.stop = input.eof() ? Stop::endInHeader : Stop::inputError;
-        report.inHeader = true;
-        return triples;
+        report.stop = !input.eof() ? Stop::inputError
+                      : withHeader ? Stop::endInHeader
+                                   : Stop::endOfInput;
+        report.inHeader = withHeader;
+        return;
     }
-    ItemReader reader(*input.rdbuf());
     std::ios_base::iostate state = std::ios_base::failbit;
-    // Triples are read a batch at a time and stored between batches, so that
-    // only the stream buffer can throw while reading: whatever it throws is a
-    // read error, as formatted extraction takes it, while running out of
-    // memory for the triples stays an exception.
-    constexpr std::size_t kBatch = 1024;
-    Triple batch[kBatch];
-    bool header = true;
-    for (bool more = true; more;) {
-        std::size_t count = 0;
-        try {
-            more = !header || readHeader(reader, report);
-            header = false;
-            more = more && readTriples(reader, batch, kBatch, count, report);
-        } catch (...) {
-            report.stop = Stop::inputError;
-            report.stoppedAt = reader.position();
-            report.found.clear();
-            state |= std::ios_base::badbit;
-            more = false;
+    {
+        ByteWindow window(*input.rdbuf());
+        ItemParser parser(window);
+        // Triples are read a batch at a time and handed on between batches,
+        // so that only the stream buffer can throw while reading: whatever it
+        // throws is a read error, as formatted extraction takes it, while the
+        // sink's exceptions (running out of memory) pass to the caller.
+        constexpr std::size_t kBatch = 4096;
+        Triple batch[kBatch];
+        bool headerLeft = withHeader;
+        for (bool more = true; more;) {
+            std::size_t count = 0;
+            try {
+                more = !headerLeft || parser.readHeader(report);
+                headerLeft = false;
+                more = more && parser.readTriples(batch, kBatch, count, report);
+            } catch (...) {
+                report.stop = Stop::inputError;
+                report.stoppedAt = window.position();
+                report.found.clear();
+                state |= std::ios_base::badbit;
+                more = false;
+            }
+            report.triples += count;
+            if (count > 0) {
+                sink(batch, count);
+            }
         }
-        triples.insert(triples.end(), batch, batch + count);
+        if (window.atEnd()) {
+            state |= std::ios_base::eofbit;
+        }
     }
-    if (reader.atEnd()) {
-        state |= std::ios_base::eofbit;
-    }
-    report.triples = triples.size();
     input.setstate(state);
-    return triples;
 }
 
 }  // namespace graph_internal

@@ -10,9 +10,14 @@
 
 namespace graph_internal {
 
+// Whether an entry of this weight is listed: head entries carry -1, and an
+// edge stored with -1 is passed over like them.
+inline bool isListed(int weight) {
+    return weight != -1;
+}
+
 // Calls `visit(source, target, weight)` for every listed edge: rows in table
-// order, each row's entries in order. Head entries carry weight -1, so they are
-// passed over with any edge stored with weight -1. O(E).
+// order, each row's entries in order. O(E).
 template <typename Visit>
 void forEachListedEdge(const Graph& graph, Visit visit) {
     for (const auto& row : graph.adjList) {
@@ -21,7 +26,7 @@ void forEachListedEdge(const Graph& graph, Visit visit) {
         }
         const char source = row.front()->vertex;
         for (const auto& entry : row) {
-            if (entry->weight != -1) {
+            if (isListed(entry->weight)) {
                 visit(source, entry->vertex, entry->weight);
             }
         }

@@ -45,10 +45,7 @@ void buildTable(Graph& graph, const std::vector<Triple>& triples, bool directed)
         ++edgesInRow[static_cast<std::size_t>(row)];
     };
     for (const Triple& triple : triples) {
-        countEntry(triple.source);
-        if (!directed) {
-            countEntry(triple.target);
-        }
+        forEachEntryOf(triple, directed, [&](char owner, char, int) { countEntry(owner); });
     }
 
     // Row by row, the list nodes, and a block for the row's records, which are
@@ -68,10 +65,7 @@ void buildTable(Graph& graph, const std::vector<Triple>& triples, bool directed)
         *nextEntry[row]++ = recordIn(blocks[row], vertex, weight);
     };
     for (const Triple& triple : triples) {
-        fill(triple.source, triple.target, triple.weight);
-        if (!directed) {
-            fill(triple.target, triple.source, triple.weight);
-        }
+        forEachEntryOf(triple, directed, fill);
     }
     graph.vertexCount = static_cast<int>(heads.size());
 }

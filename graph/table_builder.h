@@ -6,16 +6,9 @@
 #include <vector>
 
 #include "graph/Graph.h"
+#include "graph/edge_list_reader.h"
 
 namespace graph_internal {
-
-// One edge to add: 8 bytes, so that a loader holds every triple of its input
-// at little more than the input's own size.
-struct Triple {
-    int weight;
-    char source;
-    char target;
-};
 
 // Fills the empty `graph` with exactly the table that
 // `addEdge(t.source, t.target, t.weight, directed)` for each triple in order

@@ -1,26 +1,54 @@
-// The graph's own distance and order queries, each answered from a summary
-// of the table made for the one call.
+// The graph's own distance and order queries. The label-setting ones read
+// only the rows their search reaches; the others answer from a summary of
+// the table made for the one call.
 #include "queries/appearance_order.h"
+#include "queries/shortest_paths.h"
+#include "queries/topo_sort.h"
+
+using graph_internal::RowSteps;
 
 int Graph::Dijkstra(char from, char to) const {
-    return QueryIndex(*this).Dijkstra(from, to);
+    return graph_internal::clampedDistance(shortestDistance(from, to));
 }
 
 std::optional<std::int64_t> Graph::shortestDistance(char from, char to) const {
-    return QueryIndex(*this).shortestDistance(from, to);
+    RowSteps steps(*this);
+    return graph_internal::shortestDistanceOver(steps, from, to);
 }
 
 std::vector<std::pair<char, std::optional<std::int64_t>>> Graph::shortestDistances(
     char from) const {
-    return QueryIndex(*this).shortestDistances(from);
+    std::vector<std::pair<char, std::optional<std::int64_t>>> distances;
+    for (const Route& route : shortestRoutes(from)) {
+        distances.emplace_back(route.target, route.length);
+    }
+    return distances;
 }
 
 std::string Graph::shortestPath(char from, char to) const {
-    return QueryIndex(*this).shortestPath(from, to);
+    RowSteps steps(*this);
+    return graph_internal::shortestPathOver(steps, from, to);
+}
+
+std::vector<Route> Graph::shortestRoutes(char from) const {
+    RowSteps steps(*this);
+    return graph_internal::shortestRoutesOver(steps, from, vertexNames());
+}
+
+Route Graph::leastWeightRoute(char from, char to) const {
+    return QueryIndex(*this).leastWeightRoute(from, to);
+}
+
+std::vector<Route> Graph::leastWeightRoutes(char from) const {
+    return QueryIndex(*this).leastWeightRoutes(from);
 }
 
 std::string Graph::topoSort() const {
-    return QueryIndex(*this).topoSort();
+    return graph_internal::topologicalOrder(*this);
+}
+
+TopoObstacle Graph::topoObstacle() const {
+    return QueryIndex(*this).topoObstacle();
 }
 
 std::string Graph::vertexNames() const {

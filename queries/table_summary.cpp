@@ -1,23 +1,114 @@
 #include "queries/table_summary.h"
 
 #include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+
+#include "graph/edge_list_reader.h"
 
 namespace graph_internal {
 namespace {
 
 constexpr std::uint32_t kNone = ~std::uint32_t{0};
 
-}  // namespace
-
-// What summarizing a row notes of each name; valid where `row` is the number
+// What summarizing a row has noted of a name; valid while `row` is the number
 // of the row being summarized.
-struct TableSummary::Seen {
+struct Seen {
     std::uint32_t row = 0;
     int firstWeight = 0;              // of the row's first entry naming it
-    std::uint32_t neighbour = kNone;  // its place in `neighbours_`, or kNone
+    std::uint32_t neighbour = kNone;  // its place in the summary, or kNone
 };
 
-TableSummary::TableSummary(const Graph& graph) {
+void note(Neighbour& neighbour, int weight) {
+    if (weight == -1) {
+        neighbour.hidden = true;
+    } else {
+        ++neighbour.entries;
+        neighbour.least = std::min(neighbour.least, weight);
+    }
+}
+
+}  // namespace
+
+// A table's entries as they are read, rows in any order of arrival: per row,
+// what its entries tell of each of the 256 names, and the names in the order
+// of their first entry, which is the order the summary of a table walk lists
+// them in.
+class EntryMatrix {
+  public:
+    // Notes the entry `target` of weight `weight` appended to the row of
+    // `owner`, made first if it is new.
+    void add(char owner, char target, int weight) {
+        Row* row = rows_[nameSlot(owner)].get();
+        if (row == nullptr) {
+            row = openRow(owner);
+        }
+        Neighbour& slot = row->slots[nameSlot(target)];
+        if (row->named[nameSlot(target)] == 0) {
+            name(*row, target, weight);
+        } else if (target == owner && slot.entries == 0 && !slot.hidden) {
+            row->selfAfter = row->nameCount;  // the first entry of a self-loop
+        }
+        note(slot, weight);
+        ++inDegree_[nameSlot(target)];
+    }
+
+    // Writes the summary of the table, rows in order of creation.
+    void summarizeInto(TableSummary& summary) const {
+        summary.rowCount_ = static_cast<int>(heads_.size());
+        summary.inDegree_ = inDegree_;
+        for (const char head : heads_) {
+            const Row& row = *rows_[nameSlot(head)];
+            const auto first = static_cast<std::uint32_t>(summary.neighbours_.size());
+            const Neighbour& self = row.slots[nameSlot(head)];
+            summary.order_.see(head);
+            for (std::size_t i = 1; i <= row.nameCount; ++i) {
+                if (i == row.selfAfter) {
+                    summary.neighbours_.push_back(self);
+                }
+                if (i < row.nameCount) {
+                    summary.order_.see(row.names[i]);
+                    summary.neighbours_.push_back(row.slots[nameSlot(row.names[i])]);
+                }
+            }
+            summary.firstNeighbour_[nameSlot(head)] = first;
+            summary.neighbourCount_[nameSlot(head)] =
+                static_cast<std::uint32_t>(summary.neighbours_.size()) - first;
+        }
+    }
+
+  private:
+    struct Row {
+        std::array<Neighbour, 256> slots;
+        std::array<unsigned char, 256> named{};
+        std::array<char, 256> names;  // in order of their first entry, the head first
+        std::size_t nameCount = 0;
+        // Other than the head, the names named before its first self-loop
+        // entry, where the summary lists it: none when it has no self-loop.
+        std::size_t selfAfter = 0;
+    };
+
+    Row* openRow(char owner) {
+        rows_[nameSlot(owner)] = std::make_unique<Row>();
+        heads_ += owner;
+        Row* row = rows_[nameSlot(owner)].get();
+        name(*row, owner, -1);  // the head entry
+        return row;
+    }
+
+    static void name(Row& row, char name, int weight) {
+        row.named[nameSlot(name)] = 1;
+        row.slots[nameSlot(name)] = {name, false, weight, INT_MAX, 0};
+        row.names[row.nameCount++] = name;
+    }
+
+    std::array<std::unique_ptr<Row>, 256> rows_;
+    std::string heads_;  // in order of creation
+    std::array<std::int64_t, 256> inDegree_{};
+};
+
+TableSummary::TableSummary(const Graph& graph) : rowCount_(graph.vertexCount) {
     const RowIndex rows(graph);
     std::size_t entries = 0;
     for (const Row& row : graph.adjList) {
@@ -27,40 +118,65 @@ TableSummary::TableSummary(const Graph& graph) {
     std::array<Seen, 256> seen{};
     for (std::size_t index = 0; index < graph.adjList.size(); ++index) {
         const Row& row = graph.adjList[index];
-        const bool summarized =
-            !row.empty() && rows.rowOf(row.front()->vertex) == static_cast<int>(index);
-        const auto first = static_cast<std::uint32_t>(neighbours_.size());
+        if (row.empty()) {
+            continue;
+        }
+        const char head = row.front()->vertex;
+        order_.see(head);
+        // A row that is not the row of its head (a caller's edit) still
+        // names names and counts towards in-degrees, but is never followed.
+        if (rows.rowOf(head) != static_cast<int>(index)) {
+            for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
+                order_.see((*entry)->vertex);
+                ++inDegree_[nameSlot((*entry)->vertex)];
+            }
+            continue;
+        }
         const auto number = static_cast<std::uint32_t>(index + 1);
-        for (auto entry = row.begin(); entry != row.end(); ++entry) {
+        const auto first = static_cast<std::uint32_t>(neighbours_.size());
+        seen[nameSlot(head)] = {number, -1, kNone};
+        for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
             const char name = (*entry)->vertex;
-            order_.see(name);
-            if (entry != row.begin()) {
-                ++inDegree_[nameSlot(name)];
+            const int weight = (*entry)->weight;
+            ++inDegree_[nameSlot(name)];
+            Seen& noted = seen[nameSlot(name)];
+            if (noted.row != number) {
+                noted = {number, weight, kNone};
+                order_.see(name);
             }
-            if (summarized) {
-                note(name, (*entry)->weight, seen[nameSlot(name)], number);
+            if (noted.neighbour == kNone) {
+                noted.neighbour = static_cast<std::uint32_t>(neighbours_.size());
+                neighbours_.push_back({name, false, noted.firstWeight, INT_MAX, 0});
             }
+            note(neighbours_[noted.neighbour], weight);
         }
-        if (summarized) {
-            firstNeighbour_[nameSlot(row.front()->vertex)] = first;
-            neighbourCount_[nameSlot(row.front()->vertex)] =
-                static_cast<std::uint32_t>(neighbours_.size()) - first;
-        }
+        firstNeighbour_[nameSlot(head)] = first;
+        neighbourCount_[nameSlot(head)] = static_cast<std::uint32_t>(neighbours_.size()) - first;
     }
 }
 
-void TableSummary::note(char name, int weight, Seen& seen, std::uint32_t row) {
-    if (seen.row != row) {
-        seen = {row, weight, kNone};
-    }
-    if (weight == -1) {
-        return;
-    }
-    if (seen.neighbour == kNone) {
-        seen.neighbour = static_cast<std::uint32_t>(neighbours_.size());
-        neighbours_.push_back({name, seen.firstWeight, 0});
-    }
-    ++neighbours_[seen.neighbour].entries;
+TableSummary::TableSummary(std::istream& input, bool directed, LoadReport& report,
+                           EdgeListHeader header) {
+    EntryMatrix matrix;
+    readEdgeList(input, header, report, [&](const Triple* triples, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            forEachEntryOf(triples[i], directed, [&](char owner, char target, int weight) {
+                matrix.add(owner, target, weight);
+            });
+        }
+    });
+    matrix.summarizeInto(*this);
+}
+
+TableSummary::TableSummary(
+    const std::function<void(const QueryIndex::EdgeVisitor&)>& forEachEdge, bool directed) {
+    EntryMatrix matrix;
+    forEachEdge([&](char source, char target, int weight) {
+        forEachEntryOf({weight, source, target}, directed, [&](char owner, char name, int w) {
+            matrix.add(owner, name, w);
+        });
+    });
+    matrix.summarizeInto(*this);
 }
 
 }  // namespace graph_internal

@@ -1,23 +1,31 @@
 // What the queries read of a table, gathered in one pass: the order of first
-// appearance, each row's distinct neighbours, and the in-degree of each name.
+// appearance, what each row's entries tell of each name they name, and the
+// in-degree of each name.
 #ifndef QUERIES_TABLE_SUMMARY_H_
 #define QUERIES_TABLE_SUMMARY_H_
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <istream>
 #include <vector>
 
 #include "queries/appearance_order.h"
 
 namespace graph_internal {
 
-// A name that neighbour entries (weight not -1) of one row name.
+// What the entries of one row that name one name tell (the head entry aside).
 struct Neighbour {
     char name;
-    // The weight of the first entry of the row naming `name`: a step's weight,
-    // which may come from the head entry or from an entry of weight -1.
+    bool hidden;  // some entry naming it has weight -1
+    // The weight of the first entry of the row naming `name`, the head entry
+    // and entries of weight -1 included: what a label-setting step weighs.
     int weight;
-    std::uint32_t entries;  // neighbour entries of the row naming `name`
+    int least;              // the smallest weight of its neighbour entries
+    std::uint64_t entries;  // neighbour entries (weight not -1) naming it
+
+    // Whether a neighbour entry names it, so that it can be stepped to.
+    bool isStep() const { return entries > 0; }
 };
 
 class TableSummary {
@@ -29,13 +37,22 @@ class TableSummary {
         const Neighbour* end() const { return last; }
     };
 
-    // O(E) time, O(min(E, V^2)) memory.
+    // Summarizes `graph`'s table. O(E) time, O(min(E, V^2)) memory.
     explicit TableSummary(const Graph& graph);
+
+    // Summarizes the table that loading `input` would build, reading it as
+    // the loading constructors do. O(input) time, O(V^2) memory.
+    TableSummary(std::istream& input, bool directed, LoadReport& report, EdgeListHeader header);
+
+    // Summarizes the table that the edges `forEachEdge` hands out would
+    // build. O(E) time, O(V^2) memory.
+    TableSummary(const std::function<void(const QueryIndex::EdgeVisitor&)>& forEachEdge,
+                 bool directed);
 
     const AppearanceOrder& order() const { return order_; }
 
-    // The neighbours of the row of `name`, in order of their first neighbour
-    // entry; empty when `name` has no row.
+    // What the row of `name` tells of each name its entries name, in order
+    // of their first entry; empty when `name` has no row.
     Range neighboursOf(char name) const {
         const Neighbour* first = neighbours_.data() + firstNeighbour_[nameSlot(name)];
         return {first, first + neighbourCount_[nameSlot(name)]};
@@ -44,16 +61,18 @@ class TableSummary {
     // The entries naming `name` in every row, its first entry excepted.
     std::int64_t inDegree(char name) const { return inDegree_[nameSlot(name)]; }
 
+    // The number of rows.
+    int rowCount() const { return rowCount_; }
+
   private:
-    struct Seen;
-    // Notes an entry naming `name` with `weight` in the row numbered `row`.
-    void note(char name, int weight, Seen& seen, std::uint32_t row);
+    friend class EntryMatrix;
 
     AppearanceOrder order_;
     std::vector<Neighbour> neighbours_;  // row after row
     std::array<std::uint32_t, 256> firstNeighbour_{};
     std::array<std::uint32_t, 256> neighbourCount_{};
     std::array<std::int64_t, 256> inDegree_{};
+    int rowCount_ = 0;
 };
 
 }  // namespace graph_internal

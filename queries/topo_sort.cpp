@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <queue>
@@ -6,18 +8,20 @@
 #include "queries/topo_sort.h"
 
 namespace graph_internal {
+namespace {
 
 // Kahn's method over names in order of first appearance: a name's count
 // starts at its in-degree (weight -1 entries included); outputting a vertex
-// lowers its neighbours' counts by the neighbour entries naming them, and
-// the next vertex is the first-appearing name at zero. A name that has been
-// output never returns to zero: its count only falls below it.
-std::string topologicalOrder(const TableSummary& table) {
-    const std::string& names = table.order().names();
-    std::array<std::int64_t, 256> count{};
+// lowers the counts of the names its neighbour entries name, once per entry,
+// as `forEachRelease(vertex, release)` hands them to release(name, entries),
+// and the next vertex is the first-appearing name at zero. A name that has
+// been output never returns to zero: its count only falls below it.
+template <typename ForEachRelease>
+std::string kahnOrder(const AppearanceOrder& order, std::array<std::int64_t, 256> count,
+                      ForEachRelease forEachRelease) {
+    const std::string& names = order.names();
     std::priority_queue<int, std::vector<int>, std::greater<>> ready;  // positions
     for (std::size_t position = 0; position < names.size(); ++position) {
-        count[nameSlot(names[position])] = table.inDegree(names[position]);
         if (count[nameSlot(names[position])] == 0) {
             ready.push(static_cast<int>(position));
         }
@@ -27,16 +31,112 @@ std::string topologicalOrder(const TableSummary& table) {
         const char vertex = names[static_cast<std::size_t>(ready.top())];
         ready.pop();
         sorted += vertex;
-        for (const Neighbour& neighbour : table.neighboursOf(vertex)) {
-            std::int64_t& left = count[nameSlot(neighbour.name)];
+        forEachRelease(vertex, [&](char name, std::int64_t entries) {
+            std::int64_t& left = count[nameSlot(name)];
             const bool wasWaiting = left > 0;
-            left -= neighbour.entries;
+            left -= entries;
             if (wasWaiting && left == 0) {
-                ready.push(table.order().positionOf(neighbour.name));
+                ready.push(order.positionOf(name));
+            }
+        });
+    }
+    return sorted;
+}
+
+}  // namespace
+
+std::string topologicalOrder(const TableSummary& table) {
+    std::array<std::int64_t, 256> count{};
+    for (const char name : table.order().names()) {
+        count[nameSlot(name)] = table.inDegree(name);
+    }
+    return kahnOrder(table.order(), count, [&](char vertex, auto release) {
+        for (const Neighbour& neighbour : table.neighboursOf(vertex)) {
+            release(neighbour.name, static_cast<std::int64_t>(neighbour.entries));
+        }
+    });
+}
+
+// One walk over every row for the order and the in-degrees; then the rows of
+// the vertices output, entry by entry.
+std::string topologicalOrder(const Graph& graph) {
+    AppearanceOrder order;
+    std::array<std::int64_t, 256> count{};
+    for (const Row& row : graph.adjList) {
+        for (auto entry = row.begin(); entry != row.end(); ++entry) {
+            order.see((*entry)->vertex);
+            count[nameSlot((*entry)->vertex)] += entry != row.begin();
+        }
+    }
+    const RowIndex rows(graph);
+    return kahnOrder(order, count, [&](char vertex, auto release) {
+        if (const Row* row = rows.find(vertex)) {
+            for (const auto& entry : *row) {
+                if (entry->weight != -1) {
+                    release(entry->vertex, 1);
+                }
+            }
+        }
+    });
+}
+
+// A left-out vertex keeps an entry that was never released: one of weight -1,
+// or one from another left-out vertex. Following the latter back from vertex
+// to vertex must come upon the former or close a cycle.
+TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order) {
+    const std::string& names = table.order().names();
+    std::bitset<256> leftOut;
+    for (const char name : names) {
+        leftOut.set(nameSlot(name));
+    }
+    for (const char name : order) {
+        leftOut.reset(nameSlot(name));
+    }
+    // For every name, the first source (in order of first appearance) of a
+    // hidden entry naming it, and of an entry naming it from a left-out row.
+    std::array<int, 256> hiddenFrom;
+    std::array<int, 256> leftOutFrom;
+    hiddenFrom.fill(-1);
+    leftOutFrom.fill(-1);
+    for (auto source = names.rbegin(); source != names.rend(); ++source) {
+        for (const Neighbour& neighbour : table.neighboursOf(*source)) {
+            const auto from = static_cast<unsigned char>(*source);
+            if (neighbour.hidden) {
+                hiddenFrom[nameSlot(neighbour.name)] = from;
+            }
+            if (leftOut[from]) {
+                leftOutFrom[nameSlot(neighbour.name)] = from;
             }
         }
     }
-    return sorted;
+    TopoObstacle obstacle;
+    const auto first = std::find_if(names.begin(), names.end(),
+                                    [&](char name) { return leftOut[nameSlot(name)]; });
+    if (first == names.end()) {
+        return obstacle;
+    }
+    std::string walk;  // each vertex the source of an entry into the one before
+    std::array<int, 256> walkIndex;
+    walkIndex.fill(-1);
+    for (char vertex = *first;; vertex = static_cast<char>(leftOutFrom[nameSlot(vertex)])) {
+        if (walkIndex[nameSlot(vertex)] >= 0) {
+            obstacle.kind = TopoObstacle::Kind::cycle;
+            obstacle.vertices = walk.substr(static_cast<std::size_t>(walkIndex[nameSlot(vertex)]));
+            obstacle.vertices += vertex;
+            std::reverse(obstacle.vertices.begin() + 1, obstacle.vertices.end() - 1);
+            return obstacle;
+        }
+        if (hiddenFrom[nameSlot(vertex)] >= 0) {
+            obstacle.kind = TopoObstacle::Kind::hiddenEdge;
+            obstacle.vertices = {static_cast<char>(hiddenFrom[nameSlot(vertex)]), vertex};
+            return obstacle;
+        }
+        if (leftOutFrom[nameSlot(vertex)] < 0) {
+            return obstacle;  // only a table whose rows share a head comes here
+        }
+        walkIndex[nameSlot(vertex)] = static_cast<int>(walk.size());
+        walk += vertex;
+    }
 }
 
 }  // namespace graph_internal

@@ -1,4 +1,5 @@
-// The topological order of a summarized table.
+// The topological order of a summarized table, and what keeps vertices out
+// of it.
 #ifndef QUERIES_TOPO_SORT_H_
 #define QUERIES_TOPO_SORT_H_
 
@@ -8,8 +9,16 @@
 
 namespace graph_internal {
 
-// What Graph::topoSort returns for the table `table` summarizes. O(V log V).
+// What Graph::topoSort returns for the table `table` summarizes. O(S + V log V),
+// S the distinct (row, name) pairs.
 std::string topologicalOrder(const TableSummary& table);
+
+// What Graph::topoSort returns, read off the graph's rows. O(E + V log V).
+std::string topologicalOrder(const Graph& graph);
+
+// What Graph::topoObstacle returns, given that order. O(V + S), S the distinct
+// (row, name) pairs.
+TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order);
 
 }  // namespace graph_internal
 

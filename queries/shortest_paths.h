@@ -1,0 +1,70 @@
+// The label-setting queries, over either kind of steps (see steps.h): the
+// graph's own read its rows, a QueryIndex reads its summary.
+#ifndef QUERIES_SHORTEST_PATHS_H_
+#define QUERIES_SHORTEST_PATHS_H_
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "queries/breadth_first_search.h"
+#include "queries/label_setting_search.h"
+
+namespace graph_internal {
+
+// Whether a path of one step or more leads from `vertex` back to it.
+template <typename Steps>
+bool returnsTo(Steps& steps, char vertex) {
+    return reaches(vertex, vertex, [&](char from, auto visit) {
+        steps.forEachStep(from, [&](char next, int) { return visit(next); });
+    });
+}
+
+// A start reaches itself only through a cycle, although the search settles it
+// first at distance 0; any other target is reachable exactly when the search
+// reaches it.
+template <typename Steps>
+std::optional<std::int64_t> shortestDistanceOver(Steps& steps, char from, char to) {
+    if (from == to) {
+        return returnsTo(steps, from) ? std::optional<std::int64_t>(0) : std::nullopt;
+    }
+    LabelSettingSearch<Steps> search(steps, from);
+    return search.settleUntil(to) ? std::optional(search.distance(to)) : std::nullopt;
+}
+
+template <typename Steps>
+std::string shortestPathOver(Steps& steps, char from, char to) {
+    if (from == to) {
+        return returnsTo(steps, from) ? std::string(1, from) : std::string();
+    }
+    LabelSettingSearch<Steps> search(steps, from);
+    return search.settleUntil(to) ? search.pathTo(to) : std::string();
+}
+
+// One search settles every vertex; a route for each of `names`.
+template <typename Steps>
+std::vector<Route> shortestRoutesOver(Steps& steps, char from, const std::string& names) {
+    LabelSettingSearch<Steps> search(steps, from);
+    search.settleAll();
+    std::vector<Route> routes;
+    for (const char name : names) {
+        Route& route = routes.emplace_back();
+        route.target = name;
+        if (name == from ? search.returnsToStart() : search.settled(name)) {
+            route.length = name == from ? 0 : search.distance(name);
+            route.path = name == from ? std::string(1, from) : search.pathTo(name);
+        }
+    }
+    return routes;
+}
+
+// Dijkstra's answer: the distance clamped into the int range, or -1.
+inline int clampedDistance(std::optional<std::int64_t> distance) {
+    return distance ? static_cast<int>(std::clamp<std::int64_t>(*distance, INT_MIN, INT_MAX)) : -1;
+}
+
+}  // namespace graph_internal
+
+#endif  // QUERIES_SHORTEST_PATHS_H_
