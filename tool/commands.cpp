@@ -2,19 +2,17 @@
 
 #include <bitset>
 #include <cstdio>
-#include <functional>
 #include <map>
-
-#include "graph/listed_edges.h"
 
 namespace {
 
+using graph_internal::nameSlot;
 using Words = std::vector<std::string>;
-using Run = std::function<int(const Words&, const LoadedGraph&, Output&)>;
 
 struct Command {
     std::size_t vertices;  // arguments, each one vertex
-    Run run;
+    int (*run)(const Words&, Session&);
+    bool listing;  // prints every edge
 };
 
 std::string spaced(const std::string& vertices) {
@@ -28,64 +26,102 @@ std::string spaced(const std::string& vertices) {
     return text;
 }
 
-int list(const Words&, const LoadedGraph& loaded, Output& out) {
-    graph_internal::forEachListedEdge(loaded.graph, [&](char source, char target, int weight) {
+// A route's length, "unreachable", or the negative cycle that leaves none.
+std::string lengthText(const Route& route) {
+    if (route.length) {
+        return std::to_string(*route.length);
+    }
+    return route.negativeCycle.empty() ? "unreachable"
+                                       : "negative cycle " + spaced(route.negativeCycle);
+}
+
+// The route a distance query answers with: the least total weight with
+// --minimum, else the label-setting search's.
+const Route& routeOf(Session& session, char from, char to) {
+    return session.invocation().minimum ? session.leastWeightRoutesFrom(from)[nameSlot(to)]
+                                        : session.shortestRoutesFrom(from)[nameSlot(to)];
+}
+
+// Without --minimum, a note on standard error wherever the answer is not the
+// least total weight, so that it is not taken for one unremarked.
+void noteUnlessLeast(Session& session, char from, const Route& answered) {
+    if (session.invocation().minimum) {
+        return;
+    }
+    const Route& least = session.leastWeightRoutesFrom(from)[nameSlot(answered.target)];
+    if (least.length == answered.length && least.negativeCycle.empty()) {
+        return;
+    }
+    session.say("note: " + std::string(1, from) + " to " + answered.target + ": " +
+                (least.length ? "the least total weight is " + lengthText(least)
+                              : "no least total weight: " + lengthText(least)) +
+                " (see --minimum)");
+}
+
+int list(const Words&, Session& session) {
+    const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
         char line[graph_internal::kListingItemBytes + 1];
         char* end = graph_internal::writeListingItem(line, source, target, weight);
         *end++ = '\n';
-        out.write({line, static_cast<std::size_t>(end - line)});
+        session.out().write({line, static_cast<std::size_t>(end - line)});
     });
-    return 0;
+    return read ? 0 : 2;
 }
 
-int reachable(const Words& words, const LoadedGraph& loaded, Output& out) {
-    const bool yes = loaded.index().Reachable(words[1][0], words[2][0]);
-    out.write(yes ? "yes\n" : "no\n");
+int reachable(const Words& words, Session& session) {
+    const bool yes = session.index().Reachable(words[1][0], words[2][0]);
+    session.out().write(yes ? "yes\n" : "no\n");
     return yes ? 0 : 1;
 }
 
-int distance(const Words& words, const LoadedGraph& loaded, Output& out) {
-    const auto length = loaded.index().shortestDistance(words[1][0], words[2][0]);
-    out.write(length ? std::to_string(*length) + "\n" : "unreachable\n");
-    return length ? 0 : 1;
+int distance(const Words& words, Session& session) {
+    const Route& route = routeOf(session, words[1][0], words[2][0]);
+    session.out().write(lengthText(route) + "\n");
+    noteUnlessLeast(session, words[1][0], route);
+    return route.length ? 0 : 1;
 }
 
-int path(const Words& words, const LoadedGraph& loaded, Output& out) {
-    const std::string vertices = loaded.index().shortestPath(words[1][0], words[2][0]);
-    if (vertices.empty()) {
-        out.write("unreachable\n");
-        return 1;
+int path(const Words& words, Session& session) {
+    const Route& route = routeOf(session, words[1][0], words[2][0]);
+    session.out().write(route.length ? spaced(route.path) + "\n" + lengthText(route) + "\n"
+                                     : lengthText(route) + "\n");
+    noteUnlessLeast(session, words[1][0], route);
+    return route.length ? 0 : 1;
+}
+
+int distances(const Words& words, Session& session) {
+    int status = 0;
+    for (const char name : session.index().vertexNames()) {
+        const Route& route = routeOf(session, words[1][0], name);
+        session.out().write(std::string(1, name) + ' ' + lengthText(route) + '\n');
+        noteUnlessLeast(session, words[1][0], route);
+        status |= route.negativeCycle.empty() ? 0 : 1;
     }
-    const auto length = loaded.index().shortestDistance(words[1][0], words[2][0]);
-    out.write(spaced(vertices) + "\n" + std::to_string(length.value_or(0)) + "\n");
-    return 0;
+    return status;
 }
 
-int distances(const Words& words, const LoadedGraph& loaded, Output& out) {
-    for (const auto& [name, length] : loaded.index().shortestDistances(words[1][0])) {
-        out.write(std::string(1, name) + ' ' + (length ? std::to_string(*length) : "unreachable") +
-                  '\n');
-    }
-    return 0;
-}
-
-int topo(const Words&, const LoadedGraph& loaded, Output& out) {
-    const std::string order = loaded.index().topoSort();
+// The order, then the vertices left out and what keeps them out: a cycle
+// ("cycle B C B") or an entry of weight -1 ("edge A B -1").
+int topo(const Words&, Session& session) {
+    const std::string order = session.index().topoSort();
     std::bitset<256> output;
     for (const char name : order) {
-        output.set(static_cast<unsigned char>(name));
+        output.set(nameSlot(name));
     }
     std::string leftOut;
-    for (const char name : loaded.index().vertexNames()) {
-        if (!output[static_cast<unsigned char>(name)]) {
+    for (const char name : session.index().vertexNames()) {
+        if (!output[nameSlot(name)]) {
             leftOut += name;
         }
     }
-    out.write(spaced(order) + "\n");
+    session.out().write(spaced(order) + "\n");
     if (leftOut.empty()) {
         return 0;
     }
-    out.write("left out (on or behind a cycle or a weight -1 edge): " + spaced(leftOut) + "\n");
+    const TopoObstacle obstacle = session.index().topoObstacle();
+    const bool cycle = obstacle.kind == TopoObstacle::Kind::cycle;
+    session.out().write(spaced(leftOut) + "\n" + (cycle ? "cycle " : "edge ") +
+                        spaced(obstacle.vertices) + (cycle ? "\n" : " -1\n"));
     return 1;
 }
 
@@ -106,12 +142,14 @@ std::string dotName(char vertex) {
 
 // An undirected load stores each edge S-T in the row of S and again in the
 // row of T, and a loop twice running in its row: each is drawn once.
-int dot(const Words&, const LoadedGraph& loaded, Output& out) {
-    out.write(loaded.directed ? "digraph G {\n" : "graph G {\n");
-    const char* arrow = loaded.directed ? " -> " : " -- ";
+int dot(const Words&, Session& session) {
+    const bool directed = session.invocation().directed;
+    std::string text = directed ? "digraph G {\n" : "graph G {\n";
+    session.out().write(text);
+    const char* arrow = directed ? " -> " : " -- ";
     bool loopPending = false;  // the first entry of a loop's pair has been drawn
-    graph_internal::forEachListedEdge(loaded.graph, [&](char source, char target, int weight) {
-        if (!loaded.directed) {
+    const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
+        if (!directed) {
             const auto from = static_cast<unsigned char>(source);
             const auto to = static_cast<unsigned char>(target);
             loopPending = from == to && !loopPending;
@@ -119,32 +157,43 @@ int dot(const Words&, const LoadedGraph& loaded, Output& out) {
                 return;
             }
         }
-        out.write("    " + dotName(source) + arrow + dotName(target) + " [label=\"" +
-                  std::to_string(weight) + "\"];\n");
+        session.out().write("    " + dotName(source) + arrow + dotName(target) + " [label=\"" +
+                            std::to_string(weight) + "\"];\n");
     });
-    out.write("}\n");
-    return 0;
+    session.out().write("}\n");
+    return read ? 0 : 2;
 }
 
-int check(const Words&, const LoadedGraph& loaded, Output& out) {
-    const LoadReport& report = loaded.report;
-    out.write("edges read: " + std::to_string(report.triples) + "\n");
-    out.write("rows: " + std::to_string(loaded.graph.adjList.size()) + "\n");
-    out.write("names: " + std::to_string(loaded.graph.vertexNames().size()) + "\n");
-    if (report.complete()) {
-        out.write("read to the end: yes\n");
+// How reading went is the answer: status 1 unless FILE was read whole and
+// as written.
+int check(const Words&, Session& session) {
+    const LoadReport& report = session.report();
+    session.out().write("edges read: " + std::to_string(report.triples) + "\n" +
+                        "rows: " + std::to_string(session.index().vertexCount()) + "\n" +
+                        "names: " + std::to_string(session.index().vertexNames().size()) + "\n");
+    const auto at = [](const InputPosition& position) {
+        return std::to_string(position.line) + ":" + std::to_string(position.column);
+    };
+    if (!report.complete()) {
+        session.out().write("read to the end: no, stopped at " + at(report.stoppedAt) + ": " +
+                            describeStop(report) + "\n");
+    } else if (report.joinedWeight) {
+        session.out().write("read to the end: yes, but at " + at(report.joinedAt) + ": " +
+                            quoted(std::string(1, report.joinedByte)) +
+                            " right after a weight is read as the next item\n");
+    } else {
+        session.out().write("read to the end: yes\n");
         return 0;
     }
-    out.write("read to the end: no, stopped at " + std::to_string(report.stoppedAt.line) + ":" +
-              std::to_string(report.stoppedAt.column) + ": " + describeStop(report) + "\n");
     return 1;
 }
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"list", {0, list}}, {"reachable", {2, reachable}}, {"distance", {2, distance}},
-        {"path", {2, path}}, {"distances", {1, distances}}, {"topo", {0, topo}},
-        {"dot", {0, dot}},   {"check", {0, check}},
+        {"list", {0, list, true}},           {"reachable", {2, reachable, false}},
+        {"distance", {2, distance, false}},  {"path", {2, path, false}},
+        {"distances", {1, distances, false}}, {"topo", {0, topo, false}},
+        {"dot", {0, dot, true}},             {"check", {0, check, false}},
     };
     return table;
 }
@@ -172,8 +221,21 @@ bool checkCommand(const Words& words, std::string& problem) {
     return true;
 }
 
-int runCommand(const Words& words, const LoadedGraph& loaded, Output& out) {
-    return commands().at(words.at(0)).run(words, loaded, out);
+bool needsListing(const Words& words) {
+    return commands().at(words.at(0)).listing;
+}
+
+std::string unknownVertex(const Words& words, const Session& session) {
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (!session.isVertex(words[i][0])) {
+            return "no vertex " + quoted(words[i]) + " in the graph";
+        }
+    }
+    return "";
+}
+
+int runCommand(const Words& words, Session& session) {
+    return commands().at(words.at(0)).run(words, session);
 }
 
 std::string quoted(const std::string& text) {

@@ -2,34 +2,11 @@
 #ifndef TOOL_COMMANDS_H_
 #define TOOL_COMMANDS_H_
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "graph/Graph.h"
-#include "tool/output.h"
-
-// A loaded graph and what graph-query knows of its loading.
-struct LoadedGraph {
-    LoadedGraph(const Graph& graph, bool directed, const LoadReport& report)
-        : graph(graph), directed(directed), report(report) {}
-
-    const Graph& graph;
-    bool directed;
-    const LoadReport& report;
-
-    // The graph's query index, made at the first query that needs it and
-    // kept for the queries after it.
-    const QueryIndex& index() const {
-        if (!index_) {
-            index_.emplace(graph);
-        }
-        return *index_;
-    }
-
-  private:
-    mutable std::optional<QueryIndex> index_;
-};
+#include "tool/session.h"
 
 // checkCommand()
 //
@@ -38,12 +15,25 @@ struct LoadedGraph {
 // otherwise sets `problem`.
 bool checkCommand(const std::vector<std::string>& words, std::string& problem);
 
+// needsListing()
+//
+// Whether the checked command `words` prints every edge (and so needs
+// nothing but FILE's listing).
+bool needsListing(const std::vector<std::string>& words);
+
+// unknownVertex()
+//
+// For a checked command, says which of its vertices the graph does not hold,
+// or returns "" when it holds them all.
+std::string unknownVertex(const std::vector<std::string>& words, const Session& session);
+
 // runCommand()
 //
-// Answers the checked command `words` on `loaded`, writing its lines to `out`.
-// Returns 0 for an answer, 1 for a negative one (not reachable, vertices left
-// out of the order, input not read to the end).
-int runCommand(const std::vector<std::string>& words, const LoadedGraph& loaded, Output& out);
+// Answers the checked command `words` on standard output. Returns 0 for an
+// answer, 1 for a negative one (not reachable, no least weight, vertices
+// left out of the order, input not read to the end for `check`), 2 after a
+// read error while reading FILE again.
+int runCommand(const std::vector<std::string>& words, Session& session);
 
 // describeStop()
 //

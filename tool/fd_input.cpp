@@ -1,13 +1,27 @@
 #include "tool/fd_input.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <ios>
 
 FdStreamBuffer::FdStreamBuffer(int fd, bool owned)
-    : fd_(fd), owned_(owned), buffer_(new char[kBufferBytes]) {}
+    : fd_(fd), owned_(owned), buffer_(new char[kBufferBytes]) {
+    struct stat status;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        start_ = ::lseek(fd, 0, SEEK_CUR);
+    }
+}
+
+bool FdStreamBuffer::restart() {
+    if (start_ < 0 || ::lseek(fd_, start_, SEEK_SET) != start_) {
+        return false;
+    }
+    setg(nullptr, nullptr, nullptr);
+    return true;
+}
 
 FdStreamBuffer::~FdStreamBuffer() {
     if (owned_) {
@@ -41,6 +55,20 @@ InputFile::InputFile(const std::string& name, std::istream& standardInput) {
     buffer_ = std::make_unique<FdStreamBuffer>(fd, /*owned=*/true);
     ownStream_ = std::make_unique<std::istream>(buffer_.get());
     stream_ = ownStream_.get();
+}
+
+bool InputFile::canReadAgain() const {
+    const auto* buffer = stream_ ? dynamic_cast<const FdStreamBuffer*>(stream_->rdbuf()) : nullptr;
+    return buffer != nullptr && buffer->canRestart();
+}
+
+std::istream* InputFile::readAgain() {
+    auto* buffer = stream_ ? dynamic_cast<FdStreamBuffer*>(stream_->rdbuf()) : nullptr;
+    if (buffer == nullptr || !buffer->restart()) {
+        return nullptr;
+    }
+    stream_->clear();
+    return stream_;
 }
 
 int InputFile::readError() const {

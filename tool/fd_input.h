@@ -4,6 +4,8 @@
 #ifndef TOOL_FD_INPUT_H_
 #define TOOL_FD_INPUT_H_
 
+#include <sys/types.h>
+
 #include <istream>
 #include <memory>
 #include <streambuf>
@@ -21,14 +23,23 @@ class FdStreamBuffer : public std::streambuf {
 
     int error() const { return error_; }
 
+    // Whether the descriptor is a regular file, which `restart` can read
+    // again from where this buffer started.
+    bool canRestart() const { return start_ >= 0; }
+
+    // Drops what is buffered and reads again from where this buffer started;
+    // false when that cannot be done.
+    bool restart();
+
   protected:
     int_type underflow() override;
 
   private:
-    static constexpr std::size_t kBufferBytes = 1 << 16;
+    static constexpr std::size_t kBufferBytes = 1 << 18;
 
     int fd_;
     bool owned_;
+    off_t start_ = -1;  // the descriptor's offset before the first read
     int error_ = 0;
     std::unique_ptr<char[]> buffer_;
 };
@@ -41,6 +52,13 @@ class InputFile {
     InputFile(const std::string& name, std::istream& standardInput);
 
     std::istream* stream() const { return stream_; }
+
+    // Whether the input is a regular file that `readAgain` can read again.
+    bool canReadAgain() const;
+
+    // The stream, set to read the input again from its start; null when that
+    // cannot be done.
+    std::istream* readAgain();
     int openError() const { return openError_; }
     // errno of a read error, or 0 when none is known.
     int readError() const;

@@ -1,120 +1,131 @@
 #include "tool/options.h"
 
-#include <array>
+#include <getopt.h>
+
+#include <cstring>
+#include <vector>
 
 namespace {
 
-enum class Option { help, version, directed, commands };
+constexpr int kNoHeader = 256;  // a long option without a short form
 
-struct LongOption {
-    const char* name;
-    Option option;
+const option kLongOptions[] = {
+    {"commands", required_argument, nullptr, 'c'}, {"directed", no_argument, nullptr, 'd'},
+    {"help", no_argument, nullptr, 'h'},           {"minimum", no_argument, nullptr, 'm'},
+    {"no-header", no_argument, nullptr, kNoHeader}, {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
 };
 
-constexpr std::array<LongOption, 4> kOptions = {{
-    {"help", Option::help},
-    {"version", Option::version},
-    {"directed", Option::directed},
-    {"commands", Option::commands},
-}};
+// The leading colon has getopt_long tell a missing argument (':') from an
+// unknown option ('?') and print nothing itself.
+constexpr char kShortOptions[] = ":c:dhmV";
 
-// The option `name` names exactly or as the prefix of only one option.
-const LongOption* findOption(const std::string& name, std::string& problem) {
-    const LongOption* match = nullptr;
-    for (const LongOption& option : kOptions) {
-        const std::string full = option.name;
-        if (full == name) {
-            return &option;
+// The long options `name` abbreviates (all, for a name that is whole).
+std::vector<const option*> optionsNamed(const std::string& name) {
+    std::vector<const option*> found;
+    for (const option* o = kLongOptions; o->name != nullptr; ++o) {
+        if (name == o->name) {
+            return {o};
         }
-        if (!name.empty() && full.compare(0, name.size(), name) == 0) {
-            if (match != nullptr) {
-                problem = "option '--" + name + "' is ambiguous";
-                return nullptr;
-            }
-            match = &option;
+        if (std::strncmp(o->name, name.c_str(), name.size()) == 0) {
+            found.push_back(o);
         }
     }
-    if (match == nullptr) {
-        problem = "unrecognized option '--" + name + "'";
-    }
-    return match;
+    return found;
 }
 
-// Applies the long option in args[index] ("--name" or "--name=value"), taking
-// a value from the next argument when it needs one.
-bool applyOption(const std::vector<std::string>& args, std::size_t& index, Invocation& invocation,
-                 std::string& problem) {
-    const std::string body = args[index].substr(2);
-    const std::size_t equals = body.find('=');
-    const LongOption* option = findOption(body.substr(0, equals), problem);
-    if (option == nullptr) {
-        return false;
+// What getopt_long rejected (`result` ':' or '?', `shortOption` its optopt)
+// in the argument `arg` it was reading, said as GNU tools say it. A grouped
+// short option may be rejected while `arg` is still the argument before.
+std::string rejected(int result, int shortOption, const std::string& arg) {
+    const bool isLong = arg.compare(0, 2, "--") == 0;
+    const std::vector<const option*> named =
+        isLong ? optionsNamed(arg.substr(2, arg.find('=') - 2)) : std::vector<const option*>{};
+    if (shortOption != 0 && (named.size() != 1 || named[0]->val != shortOption)) {
+        const std::string quoted = "'" + std::string(1, static_cast<char>(shortOption)) + "'";
+        return result == ':' ? "option requires an argument -- " + quoted
+                             : "invalid option -- " + quoted;
     }
-    const std::string name = std::string("--") + option->name;
-    if (option->option != Option::commands) {
-        if (equals != std::string::npos) {
-            problem = "option '" + name + "' takes no value";
-            return false;
-        }
-        invocation.help |= option->option == Option::help;
-        invocation.version |= option->option == Option::version;
-        invocation.directed |= option->option == Option::directed;
+    if (named.empty()) {
+        return "unrecognized option '" + arg + "'";
+    }
+    if (named.size() > 1) {
+        return "option '" + arg + "' is ambiguous";
+    }
+    return std::string("option '--") + named[0]->name +
+           (result == ':' ? "' requires an argument" : "' doesn't allow an argument");
+}
+
+// Checks the operands and the options that go with them.
+bool checkOperands(Invocation& invocation, std::vector<std::string> operands,
+                   std::string& problem) {
+    if (invocation.help || invocation.version) {
         return true;
     }
-    if (invocation.commandsFile) {
-        problem = "option '" + name + "' given twice";
+    if (operands.empty()) {
+        problem = "missing FILE";
         return false;
     }
-    if (equals != std::string::npos) {
-        invocation.commandsFile = body.substr(equals + 1);
-    } else if (index + 1 < args.size()) {
-        invocation.commandsFile = args[++index];
-    } else {
-        problem = "option '" + name + "' needs a CMDFILE";
-        return false;
+    invocation.file = operands.front();
+    invocation.command.assign(operands.begin() + 1, operands.end());
+    if (invocation.commandsFile && !invocation.command.empty()) {
+        problem = "with --commands, give no COMMAND after FILE";
+    } else if (!invocation.commandsFile && invocation.command.empty()) {
+        problem = "missing COMMAND after FILE";
+    } else if (invocation.commandsFile && *invocation.commandsFile == "-" &&
+               invocation.file == "-") {
+        problem = "FILE and CMDFILE cannot both be standard input";
     }
-    return true;
+    return problem.empty();
 }
 
 }  // namespace
 
 std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
                                           std::string& problem) {
+    std::vector<std::string> words = {"graph-query"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
     Invocation invocation;
-    std::vector<std::string> operands;
-    bool optionsEnded = false;
-    for (std::size_t index = 0; index < args.size(); ++index) {
-        const std::string& arg = args[index];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            operands.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg.compare(0, 2, "--") != 0) {
-            problem = "unrecognized option '" + arg + "'";
-            return std::nullopt;
-        } else if (!applyOption(args, index, invocation, problem)) {
-            return std::nullopt;
+    opterr = 0;
+    optind = 0;  // start afresh, as each call reads a new command line
+    for (int result; (result = getopt_long(argc, argv.data(), kShortOptions, kLongOptions,
+                                           nullptr)) != -1;) {
+        switch (result) {
+            case 'c':
+                if (invocation.commandsFile) {
+                    problem = "option '--commands' given twice";
+                    return std::nullopt;
+                }
+                invocation.commandsFile = optarg;
+                break;
+            case 'd':
+                invocation.directed = true;
+                break;
+            case 'h':
+                invocation.help = true;
+                break;
+            case 'm':
+                invocation.minimum = true;
+                break;
+            case kNoHeader:
+                invocation.header = EdgeListHeader::none;
+                break;
+            case 'V':
+                invocation.version = true;
+                break;
+            default:
+                problem = rejected(result, optopt, argv[static_cast<std::size_t>(optind) - 1]);
+                return std::nullopt;
         }
     }
-    if (invocation.help || invocation.version) {
-        return invocation;
-    }
-    if (operands.empty()) {
-        problem = "a FILE is needed";
-        return std::nullopt;
-    }
-    invocation.file = operands.front();
-    invocation.command.assign(operands.begin() + 1, operands.end());
-    if (invocation.commandsFile && !invocation.command.empty()) {
-        problem = "with --commands, give no COMMAND after FILE";
-        return std::nullopt;
-    }
-    if (!invocation.commandsFile && invocation.command.empty()) {
-        problem = "a COMMAND is needed after FILE";
-        return std::nullopt;
-    }
-    if (invocation.commandsFile && *invocation.commandsFile == "-" && invocation.file == "-") {
-        problem = "FILE and CMDFILE cannot both be standard input";
+    if (!checkOperands(invocation, std::vector<std::string>(argv.begin() + optind, argv.end() - 1),
+                       problem)) {
         return std::nullopt;
     }
     return invocation;

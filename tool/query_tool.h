@@ -14,17 +14,16 @@ struct ToolIo {
     std::istream& standardInput;
     Output& out;
     Output& err;
-    // Leave the loaded graph to the operating system instead of destroying it,
-    // for a process that ends right after.
-    bool keepGraphAtExit = false;
 };
 
 // runGraphQuery()
 //
 // Runs `graph-query` with `args` (the program name left out) and returns its
-// exit status: 0 for an answer, 1 for a negative one, 2 for a usage error,
-// an unreadable file, a write error or exhausted memory. With --commands: 0
-// when every command line was valid, 2 otherwise.
+// exit status: 0 for an answer, 1 for a negative one, 2 for trouble, even
+// after an answer: a usage error, a file that cannot be read, FILE not read
+// whole and as written, a vertex the graph does not hold, a write error or
+// exhausted memory. With --commands: 2 for any such trouble or invalid line,
+// else 0, whatever the answers.
 int runGraphQuery(const std::vector<std::string>& args, ToolIo& io);
 
 struct ToolResult {
