@@ -1,12 +1,16 @@
 # Runs a program in a scratch directory and checks its exact output.
 #   -DPROGRAM=<executable> -DARGS=<arguments, separated by ;>
-#   -DWORK_DIR=<scratch dir> -DDATA_DIR=<dir> -DCOPY=<files of DATA_DIR copied in first>
+#   -DWORK_DIR=<scratch dir> -DDATA_DIR=<dir> -DCOPY=<files copied in first: of DATA_DIR,
+#   or absolute paths>
 #   -DEXPECTED_STDOUT=<text> -DEXPECTED_STDERR=<text> -DEXPECTED_STATUS=<number>
 # In the expected texts, \n stands for a line feed.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 foreach(name IN LISTS COPY)
-    file(COPY "${DATA_DIR}/${name}" DESTINATION "${WORK_DIR}")
+    if(NOT IS_ABSOLUTE "${name}")
+        set(name "${DATA_DIR}/${name}")
+    endif()
+    file(COPY "${name}" DESTINATION "${WORK_DIR}")
 endforeach()
 
 execute_process(

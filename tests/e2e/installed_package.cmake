@@ -1,10 +1,14 @@
-# Installs the build tree into a scratch prefix, then configures, builds and
-# runs the consumer project against it.
+# Installs the build tree into a scratch prefix and builds a consumer against
+# it, through the CMake package and through pkg-config (from a moved copy of
+# the prefix); then packs a .deb with cpack, checks its fields and contents,
+# unpacks it with dpkg -x (installing nothing) and builds the consumer
+# against the unpacked files.
 #   -DBUILD_DIR=<this build> -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
 #   -DGENERATOR=<generator> -DMAKE_PROGRAM=<its build program> -DCXX_COMPILER=<compiler>
 #   -DCXX_FLAGS=<flags> -DLINKER_FLAGS=<flags> (the build's, so sanitized builds link)
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
+set(expected "(A,B,6) (B,A,6) (B,C,3) (C,B,3) 9 0\n")
 
 function(run)
     execute_process(COMMAND ${ARGV} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -12,6 +16,20 @@ function(run)
         message(FATAL_ERROR "failed (${status}): ${ARGV}\n${out}")
     endif()
     set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+# Builds and runs the consumer with the flags pkg-config gives for the .pc
+# files in `pc_dir`.
+function(build_with_pkg_config pc_dir name)
+    set(ENV{PKG_CONFIG_PATH} "${pc_dir}")
+    run(pkg-config --cflags --libs graph)
+    string(STRIP "${out}" flags)
+    separate_arguments(flags UNIX_COMMAND "${flags} ${CXX_FLAGS} ${LINKER_FLAGS}")
+    run(${CXX_COMPILER} -std=c++17 ${CONSUMER_DIR}/main.cpp ${flags} -o "${WORK_DIR}/${name}")
+    run("${WORK_DIR}/${name}")
+    if(NOT out STREQUAL expected)
+        message(FATAL_ERROR "${name} printed [${out}]")
+    endif()
 endfunction()
 
 # The run workflow builds only the `run` target; installing after it needs
@@ -25,17 +43,35 @@ if(GENERATOR STREQUAL "Ninja")
     endforeach()
 endif()
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
-foreach(installed include/graph/Graph.h bin/display_test bin/graph-query)
-    if(NOT EXISTS "${prefix}/${installed}")
-        message(FATAL_ERROR "not installed: ${installed}")
-    endif()
-endforeach()
 run(${CMAKE_COMMAND} -S "${CONSUMER_DIR}" -B "${WORK_DIR}/build" -G "${GENERATOR}"
     "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_PREFIX_PATH=${prefix}"
     "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}")
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
 run("${WORK_DIR}/build/graph_consumer")
-if(NOT out STREQUAL "(A,B,6) (B,A,6) (B,C,3) (C,B,3) 9 0\n")
+if(NOT out STREQUAL expected)
     message(FATAL_ERROR "consumer printed [${out}]")
 endif()
+file(RENAME "${prefix}" "${WORK_DIR}/moved")
+file(GLOB_RECURSE pc_file "${WORK_DIR}/moved/*/graph.pc")
+get_filename_component(pc_dir "${pc_file}" DIRECTORY)
+build_with_pkg_config("${pc_dir}" pkg_config_consumer)
+
+run(cpack -G DEB -B "${WORK_DIR}/deb" --config "${BUILD_DIR}/CPackConfig.cmake")
+file(GLOB deb "${WORK_DIR}/deb/*.deb")
+foreach(field Package Version Maintainer Description Depends Section)
+    run(dpkg-deb -f "${deb}" ${field})
+    if(out STREQUAL "")
+        message(FATAL_ERROR "the package has no ${field}")
+    endif()
+endforeach()
+run(dpkg-deb -c "${deb}")
+foreach(packed bin/display_test bin/graph-query include/graph/Graph.h lib/libgraph.a
+        lib/cmake/graph/graphConfig.cmake lib/pkgconfig/graph.pc share/man/man1/graph-query.1
+        share/doc/graph/copyright)
+    if(NOT out MATCHES " \\./usr/${packed}\n")
+        message(FATAL_ERROR "not packed: ${packed}\n${out}")
+    endif()
+endforeach()
+run(dpkg -x "${deb}" "${WORK_DIR}/root")
+build_with_pkg_config("${WORK_DIR}/root/usr/lib/pkgconfig" deb_consumer)
 file(REMOVE_RECURSE "${WORK_DIR}")

@@ -1,11 +1,13 @@
 #include "tests/reference/checks.h"
 
 #include <algorithm>
+#include <queue>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
 
 #include "tests/reference/extraction_reference.h"
+#include "tests/reference/least_weight_reference.h"
 #include "tests/reference/textbook_reference.h"
 
 namespace {
@@ -13,12 +15,9 @@ namespace {
 // "what: expected, got actual" when they differ.
 template <typename T>
 std::string differs(const char* what, const T& expected, const T& actual) {
-    if (expected == actual) {
-        return "";
-    }
     std::ostringstream text;
     text << what << ": expected " << expected << ", got " << actual;
-    return text.str();
+    return expected == actual ? "" : text.str();
 }
 
 std::string text(const std::optional<std::int64_t>& value) {
@@ -26,25 +25,65 @@ std::string text(const std::optional<std::int64_t>& value) {
 }
 
 std::string firstOf(std::initializer_list<std::string> differences) {
-    for (const std::string& difference : differences) {
-        if (!difference.empty()) {
-            return difference;
-        }
-    }
-    return "";
+    const auto found = std::find_if(differences.begin(), differences.end(),
+                                    [](const std::string& d) { return !d.empty(); });
+    return found == differences.end() ? "" : *found;
 }
 
-// The length of `path` by the reference's steps, or nothing when it is no path.
-std::optional<std::int64_t> pathLength(const Graph& graph, const std::string& path) {
+// Whether `path` leads from `from` to `to` by the reference's steps, adding
+// up to `distance`; an empty path when there is no distance.
+bool isPath(const Graph& graph, const std::string& path, char from, char to,
+            std::optional<std::int64_t> distance) {
     std::int64_t length = 0;
     for (std::size_t i = 1; i < path.size(); ++i) {
-        const std::optional<int> step = textbookStep(graph, path[i - 1], path[i]);
-        if (!step) {
-            return std::nullopt;
-        }
-        length += *step;
+        length += textbookStep(graph, path[i - 1], path[i]).value_or(0x7fffffffffff);
     }
-    return length;
+    return distance ? !path.empty() && path.front() == from && path.back() == to &&
+                          length == *distance && (from != to || path.size() == 1)
+                    : path.empty();
+}
+
+// What the library's adjacency helpers do, written as textbookAdjacency writes it.
+std::string adjacency(const Graph& graph, char vertex, char target, const std::string& visited) {
+    std::queue<char> queue;
+    std::vector<char> appended;
+    std::vector<std::shared_ptr<Edge>> records;
+    const std::vector<char> seen(visited.begin(), visited.end());
+    std::string text = graph.insertAdjacentElements(queue, seen, vertex, target) ? "1|" : "0|";
+    for (; !queue.empty(); queue.pop()) {
+        text += queue.front();
+    }
+    graph.insertAdjacentNodes(appended, seen, vertex);
+    graph.insertAdjacentElementsDijkstra(records, vertex);
+    text += "|" + std::string(appended.begin(), appended.end()) + "|";
+    for (const auto& record : records) {
+        text += record->vertex + std::to_string(record->weight) + (record->prev ? "<prev> " : " ");
+    }
+    return text + "|" + std::to_string(graph.getAdjacentDistance(vertex, target));
+}
+
+std::string routesText(const std::vector<Route>& routes) {
+    std::string written;
+    for (const Route& r : routes) {
+        written += r.target + text(r.length) + r.path + "|" + r.negativeCycle + " ";
+    }
+    return written;
+}
+
+// Every answer of a Graph or a QueryIndex (with `rows`, its vertexCount) from
+// up to eight of the names, and from one name the table lacks.
+template <typename Queries>
+std::string answersText(const Queries& queries, int rows) {
+    const TopoObstacle obstacle = queries.topoObstacle();
+    std::string text = std::to_string(rows) + " " + queries.vertexNames() + " " +
+                       queries.topoSort() + " " + std::to_string(static_cast<int>(obstacle.kind)) +
+                       obstacle.vertices + "\n";
+    for (const char from : queries.vertexNames().substr(0, 7) + '\x7f') {
+        text += routesText(queries.shortestRoutes(from)) +
+                routesText(queries.leastWeightRoutes(from)) +
+                (queries.Reachable(from, from) ? "R" : "-") + "\n";
+    }
+    return text;
 }
 
 }  // namespace
@@ -67,6 +106,21 @@ std::string tableText(const Graph& graph) {
     return text;
 }
 
+std::string reportText(const LoadReport& r) {
+    const char* const stops[] = {"endOfInput", "endInHeader", "endInTriple",
+                                 "notANumber", "outOfRange",  "inputError"};
+    const auto at = [](const InputPosition& p) {
+        return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
+               std::to_string(p.column);
+    };
+    return stops[static_cast<int>(r.stop)] + std::string(" ") + std::to_string(r.triples) +
+           (r.inHeader ? " header" : "") + " @" + at(r.stoppedAt) +
+           (r.found.empty() ? "" : " found " + r.found) +
+           (r.joinedWeight ? " joined " + std::string(1, r.joinedByte) + "@" + at(r.joinedAt)
+                           : "") +
+           (r.complete() == (r.stop == LoadReport::Stop::endOfInput) ? "" : " <complete()>");
+}
+
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError) {
     FailingBuffer referenceBuffer(bytes), loaderBuffer(bytes);
     std::istream referenceStream(&referenceBuffer), failing(&loaderBuffer);
@@ -76,17 +130,17 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
         readError ? extractByOperator(referenceStream, bytes) : extractByOperator(bytes);
     LoadReport report;
     const Graph graph(input, directed, report);
-    Graph perTriple({});
+    Graph perTriple({}), perEntry({});
     for (const auto& t : ref.triples) {
         perTriple.addEdge(t.source, t.target, t.weight, directed);
     }
-    Graph perEntry({});
     for (const auto& row : graph.adjList) {
         for (const auto& entry : row) {
             perEntry.addEdge(entry->vertex, entry->prev, entry->weight, true);
         }
     }
-    const bool failed = input.fail(), eof = input.eof(), bad = input.bad();
+    const std::string state =
+        std::to_string(input.fail()) + std::to_string(input.eof()) + std::to_string(input.bad());
     input.clear();
     return firstOf({
         differs("table", tableText(perTriple), tableText(graph)),
@@ -96,9 +150,7 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
         differs("stoppedAt", ref.stoppedAt, report.stoppedAt.offset),
         differs("joinedAt", ref.joinedAt.value_or(0),
                 report.joinedWeight ? report.joinedAt.offset : 0),
-        differs("failbit", true, failed),
-        differs("eofbit", ref.eof, eof),
-        differs("badbit", ref.bad, bad),
+        differs("fail, eof, bad", "1" + std::to_string(ref.eof) + std::to_string(ref.bad), state),
         differs("bytes taken", ref.consumed,
                 static_cast<std::uint64_t>(std::streamoff(input.tellg()))),
         differs("table constructor", tableText(perEntry), tableText(Graph(graph.adjList))),
@@ -107,29 +159,41 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
 
 std::string queryDifference(const Graph& graph, char from, const std::string& targets) {
     const Distances distances = textbookDistances(graph, from);
+    const TopoObstacle obstacle = graph.topoObstacle(), expected = textbookTopoObstacle(graph);
+    const std::vector<Route> routes = graph.shortestRoutes(from);
+    const QueryIndex index(graph);
     std::string difference = firstOf({
         differs("vertexNames", textbookNames(graph), graph.vertexNames()),
         differs("topoSort", textbookTopoSort(graph), graph.topoSort()),
+        differs("topoObstacle", std::to_string(static_cast<int>(expected.kind)) + expected.vertices,
+                std::to_string(static_cast<int>(obstacle.kind)) + obstacle.vertices),
         graph.shortestDistances(from) == distances ? "" : "shortestDistances",
+        leastWeightDifference(graph, from, targets),
     });
-    const QueryIndex index(graph);
     for (std::size_t i = 0; i < targets.size() && difference.empty(); ++i) {
         const char to = targets[i];
         const auto found = std::find_if(distances.begin(), distances.end(),
                                         [&](const auto& d) { return d.first == to; });
-        const std::optional<std::int64_t> distance =
-            found == distances.end() ? std::nullopt : found->second;
-        const std::string path = graph.shortestPath(from, to);
-        const bool pathRight =
-            distance ? !path.empty() && path.front() == from && path.back() == to &&
-                           pathLength(graph, path) == distance && (from != to || path.size() == 1)
-                     : path.empty();
+        const auto distance = found == distances.end() ? std::nullopt : found->second;
+        const auto route = std::find_if(routes.begin(), routes.end(),
+                                        [&](const Route& r) { return r.target == to; });
+        const std::string visited = targets.substr(i / 2, i % 3);
         difference = firstOf({
             differs("Reachable", distance.has_value(), graph.Reachable(from, to)),
             differs("QueryIndex::Reachable", distance.has_value(), index.Reachable(from, to)),
             differs("shortestDistance", text(distance), text(graph.shortestDistance(from, to))),
-            differs("Dijkstra", textbookDijkstra(distance), graph.Dijkstra(from, to)),
-            differs("shortestPath", std::string("a path"), pathRight ? "a path" : path),
+            differs("Dijkstra",
+                    distance ? static_cast<int>(
+                                   std::clamp<std::int64_t>(*distance, INT32_MIN, INT32_MAX))
+                             : -1,
+                    graph.Dijkstra(from, to)),
+            differs("shortestPath", true,
+                    isPath(graph, graph.shortestPath(from, to), from, to, distance)),
+            differs("shortestRoutes", true,
+                    route == routes.end() || (route->length == distance &&
+                                              isPath(graph, route->path, from, to, distance))),
+            differs("adjacency helpers", textbookAdjacency(graph, from, to, visited),
+                    adjacency(graph, from, to, visited)),
         });
         if (!difference.empty()) {
             difference += " (from " + std::to_string(static_cast<unsigned char>(from)) + " to " +
@@ -137,6 +201,37 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
         }
     }
     return difference;
+}
+
+std::string answersDifference(const Graph& graph, const QueryIndex& index) {
+    return differs("answers", answersText(graph, graph.vertexCount),
+                   answersText(index, index.vertexCount()));
+}
+
+std::string indexDifference(const std::string& bytes, bool directed) {
+    std::istringstream forGraph(bytes), forIndex(bytes), headerless(bytes);
+    std::istringstream withHeader("V 0 E 0\n" + bytes);
+    LoadReport graphReport, indexReport, headerlessReport, withHeaderReport;
+    const Graph graph(forGraph, directed, graphReport);
+    const QueryIndex index(forIndex, directed, indexReport);
+    const QueryIndex noHeader(headerless, directed, headerlessReport, EdgeListHeader::none);
+    const Graph behindHeader(withHeader, directed, withHeaderReport);
+    const auto state = [](std::istringstream& in) {
+        const std::string bits = std::to_string(in.rdstate());
+        in.clear();
+        return bits + "@" + std::to_string(std::streamoff(in.tellg()));
+    };
+    const auto items = [](const LoadReport& r) {
+        return std::to_string(r.triples) + std::to_string(static_cast<int>(r.stop)) + r.found +
+               (r.joinedWeight ? std::string(1, r.joinedByte) : "");
+    };
+    return firstOf({
+        differs("report", reportText(graphReport), reportText(indexReport)),
+        differs("stream", state(forGraph), state(forIndex)),
+        answersDifference(graph, index),
+        differs("report without a header", items(withHeaderReport), items(headerlessReport)),
+        answersDifference(behindHeader, noHeader),
+    });
 }
 
 FailingBuffer::FailingBuffer(std::string bytes, bool standard)

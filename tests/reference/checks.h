@@ -14,6 +14,9 @@
 // row count is written out so that comparisons fail.
 std::string tableText(const Graph& graph);
 
+// "stop triples [header] @offset/line:column [found F] [joined B@offset/line:column]".
+std::string reportText(const LoadReport& report);
+
 // Loads `bytes` with the stream constructor (through a buffer that fails after
 // them when `readError`) and compares with the plain >> loop: the table (as
 // addEdge once per triple builds it), the report, the stream's state and the
@@ -22,10 +25,21 @@ std::string tableText(const Graph& graph);
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError);
 
 // Compares every query from `from`, to each of `targets`, with the textbook
-// reference: Reachable (of the graph and of a QueryIndex), shortestDistance(s),
-// Dijkstra, and shortestPath (a path whose steps add up to the distance); and
-// vertexNames and topoSort.
+// references: Reachable (of the graph and of a QueryIndex), shortestDistance(s),
+// Dijkstra, shortestPath and shortestRoutes (paths whose steps add up to the
+// distance), the least-weight routes; and vertexNames, topoSort and
+// topoObstacle.
 std::string queryDifference(const Graph& graph, char from, const std::string& targets);
+
+// Compares the index that reads `bytes` straight from a stream with the index
+// of the graph loaded from them: every answer, the report, the stream's state
+// and the bytes taken; and read without a header, with the index of the graph
+// loaded from them behind a header.
+std::string indexDifference(const std::string& bytes, bool directed);
+
+// Compares every answer of `index` with the graph's own, from up to eight
+// sources.
+std::string answersDifference(const Graph& graph, const QueryIndex& index);
 
 // Serves `bytes`, then throws from `underflow` as a file buffer does on a read
 // error: a std::runtime_error, or with `standard` false an int, which `>>`

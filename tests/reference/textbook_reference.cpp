@@ -1,7 +1,6 @@
 #include "tests/reference/textbook_reference.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -12,9 +11,8 @@ using Row = std::list<std::shared_ptr<Edge>>;
 const Row& rowOf(const Graph& graph, char name) {
     static const Row none;
     for (int i = 0; i < graph.vertexCount && i < static_cast<int>(graph.adjList.size()); ++i) {
-        const Row& row = graph.adjList[i];
-        if (!row.empty() && row.front()->vertex == name) {
-            return row;
+        if (!graph.adjList[i].empty() && graph.adjList[i].front()->vertex == name) {
+            return graph.adjList[i];
         }
     }
     return none;
@@ -38,20 +36,6 @@ std::vector<bool> reachedFrom(const Graph& graph, char from) {
     return reached;
 }
 
-// The unsettled reached record with the smallest distance, ties to the
-// earliest; past the end when there is none.
-std::size_t nearestUnsettled(const std::vector<std::optional<std::int64_t>>& distance,
-                             const std::vector<bool>& settled) {
-    std::size_t nearest = distance.size();
-    for (std::size_t i = 0; i < distance.size(); ++i) {
-        if (!settled[i] && distance[i] &&
-            (nearest == distance.size() || *distance[i] < *distance[nearest])) {
-            nearest = i;
-        }
-    }
-    return nearest;
-}
-
 }  // namespace
 
 std::string textbookNames(const Graph& graph) {
@@ -66,10 +50,7 @@ std::string textbookNames(const Graph& graph) {
     return names;
 }
 
-bool textbookReachable(const Graph& graph, char from, char to) {
-    return reachedFrom(graph, from)[static_cast<unsigned char>(to)];
-}
-
+// Settles the nearest unsettled record each time, ties to the earliest.
 Distances textbookDistances(const Graph& graph, char from) {
     const std::string names = textbookNames(graph);  // record i is names[i]
     std::vector<std::optional<std::int64_t>> distance(names.size());
@@ -77,33 +58,36 @@ Distances textbookDistances(const Graph& graph, char from) {
     if (names.find(from) != std::string::npos) {
         distance[names.find(from)] = 0;
     }
-    for (std::size_t u; (u = nearestUnsettled(distance, settled)) < names.size();) {
+    for (;;) {
+        std::size_t u = names.size();
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (!settled[i] && distance[i] && (u == names.size() || *distance[i] < *distance[u])) {
+                u = i;
+            }
+        }
+        if (u == names.size()) {
+            break;
+        }
         settled[u] = true;
         for (const auto& entry : rowOf(graph, names[u])) {
             const std::size_t v = names.find(entry->vertex);
-            if (entry->weight == -1 || v == u || settled[v]) {
-                continue;
-            }
-            const std::int64_t candidate = *distance[u] + *textbookStep(graph, names[u], names[v]);
-            if (!distance[v] || candidate < *distance[v]) {
-                distance[v] = candidate;
+            const std::int64_t via =
+                *distance[u] + textbookStep(graph, names[u], names[v]).value_or(0);
+            if (entry->weight != -1 && v != u && !settled[v] &&
+                (!distance[v] || via < *distance[v])) {
+                distance[v] = via;
             }
         }
     }
     const std::vector<bool> reached = reachedFrom(graph, from);
     Distances result;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        std::optional<std::int64_t> answer;
-        if (reached[static_cast<unsigned char>(names[i])]) {
-            answer = names[i] == from ? 0 : distance[i];
-        }
-        result.emplace_back(names[i], answer);
+        const bool known = reached[static_cast<unsigned char>(names[i])];
+        result.emplace_back(names[i], !known             ? std::nullopt
+                                      : names[i] == from ? std::optional<std::int64_t>(0)
+                                                         : distance[i]);
     }
     return result;
-}
-
-int textbookDijkstra(std::optional<std::int64_t> distance) {
-    return distance ? static_cast<int>(std::clamp<std::int64_t>(*distance, INT_MIN, INT_MAX)) : -1;
 }
 
 std::string textbookTopoSort(const Graph& graph) {
@@ -115,23 +99,54 @@ std::string textbookTopoSort(const Graph& graph) {
         }
     }
     std::string order;
-    std::vector<bool> output(names.size(), false);
-    for (;;) {
-        std::size_t u = 0;
-        while (u < names.size() && (output[u] || inDegree[u] != 0)) {
+    for (std::size_t u = 0; u < names.size();) {
+        if (order.find(names[u]) != std::string::npos || inDegree[u] != 0) {
             ++u;
+            continue;
         }
-        if (u == names.size()) {
-            return order;
-        }
-        output[u] = true;
         order += names[u];
         for (const auto& entry : rowOf(graph, names[u])) {
-            if (entry->weight != -1) {
-                --inDegree[names.find(entry->vertex)];
+            inDegree[names.find(entry->vertex)] -= entry->weight != -1;
+        }
+        u = 0;
+    }
+    return order;
+}
+
+TopoObstacle textbookTopoObstacle(const Graph& graph) {
+    const std::string names = textbookNames(graph), order = textbookTopoSort(graph);
+    std::string leftOut;
+    for (const char name : names) {
+        leftOut += order.find(name) == std::string::npos ? std::string(1, name) : "";
+    }
+    const auto entryInto = [&](char from, char to, bool hidden) {
+        const Row& row = rowOf(graph, from);
+        return std::any_of(row.begin(), row.end(), [&](const auto& entry) {
+            return entry != row.front() && entry->vertex == to && (entry->weight == -1) == hidden;
+        });
+    };
+    std::string walk;
+    for (char vertex = leftOut.empty() ? '\0' : leftOut[0]; !leftOut.empty();) {
+        if (walk.find(vertex) != std::string::npos) {
+            std::string cycle = walk.substr(walk.find(vertex)) + vertex;
+            std::reverse(cycle.begin() + 1, cycle.end() - 1);
+            return {TopoObstacle::Kind::cycle, cycle};
+        }
+        for (const char from : names) {
+            if (entryInto(from, vertex, true)) {
+                return {TopoObstacle::Kind::hiddenEdge, std::string{from, vertex}};
             }
         }
+        walk += vertex;
+        const auto from = std::find_if(names.begin(), names.end(), [&](char name) {
+            return leftOut.find(name) != std::string::npos && entryInto(name, vertex, false);
+        });
+        if (from == names.end()) {
+            return {};  // a left-out vertex that nothing keeps out
+        }
+        vertex = *from;
     }
+    return {};
 }
 
 std::optional<int> textbookStep(const Graph& graph, char from, char to) {
@@ -144,4 +159,22 @@ std::optional<int> textbookStep(const Graph& graph, char from, char to) {
         }
     }
     return neighbour ? first : std::nullopt;
+}
+
+std::string textbookAdjacency(const Graph& graph, char vertex, char target,
+                              const std::string& visited) {
+    std::string found = "0", queued, appended, records;
+    std::optional<int> distance;
+    for (const auto& entry : rowOf(graph, vertex)) {
+        const bool fresh = visited.find(entry->vertex) == std::string::npos;
+        distance = distance || entry->vertex != target ? distance : entry->weight;
+        if (entry->weight != -1) {
+            found = found == "0" && entry->vertex == target ? "1" : found;
+            queued += found == "0" && fresh ? std::string(1, entry->vertex) : "";
+            appended += fresh ? std::string(1, entry->vertex) : "";
+            records += entry->vertex + std::to_string(entry->weight) + " ";
+        }
+    }
+    return found + "|" + queued + "|" + appended + "|" + records + "|" +
+           std::to_string(distance.value_or(0));
 }

@@ -19,26 +19,31 @@ using Distances = std::vector<std::pair<char, std::optional<std::int64_t>>>;
 // order, each row from its head entry on.
 std::string textbookNames(const Graph& graph);
 
-// Breadth-first over neighbour entries (weight not -1) from `from`'s row; `to`
-// counts when a neighbour entry of an expanded vertex names it.
-bool textbookReachable(const Graph& graph, char from, char to);
-
 // Every name in first-appearance order with its shortest distance from `from`:
 // nothing when not reachable, 0 for `from` itself when it lies on a cycle, else
 // the distance the label-setting search settles it at (exact, in 64 bits).
 Distances textbookDistances(const Graph& graph, char from);
 
-// What Dijkstra answers for a distance: -1 for nothing, else the distance
-// clamped into the int range.
-int textbookDijkstra(std::optional<std::int64_t> distance);
-
 // Kahn's method, always taking the first name (in first-appearance order)
 // whose remaining in-degree is 0.
 std::string textbookTopoSort(const Graph& graph);
+
+// Walking back from the first name topoSort leaves out: an entry of weight
+// -1 into the vertex at hand (from the first row, by its vertex's first
+// appearance, holding one) ends the walk; else it goes on to the first
+// left-out name whose row has an entry into it, until a vertex repeats.
+TopoObstacle textbookTopoObstacle(const Graph& graph);
 
 // The weight a step from -> to weighs (the first entry of `from`'s row naming
 // `to`, whatever its weight), or nothing when no neighbour entry of that row
 // names `to`.
 std::optional<int> textbookStep(const Graph& graph, char from, char to);
+
+// What the adjacency helpers do for `vertex`, `target` and `visited`, as
+// "found|queued|appended|records|distance": insertAdjacentElements' answer
+// and the names it queues, insertAdjacentNodes' names, the (name, weight)
+// records of insertAdjacentElementsDijkstra, getAdjacentDistance's answer.
+std::string textbookAdjacency(const Graph& graph, char vertex, char target,
+                              const std::string& visited);
 
 #endif  // TESTS_REFERENCE_TEXTBOOK_REFERENCE_H_
