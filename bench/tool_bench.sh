@@ -52,7 +52,7 @@ results=$work/results  # "name,median seconds,peak KiB" lines
 measure() {
     local name=$1 count=$2 command=$3 seconds peak=
     if command -v "$hyperfine" > /dev/null; then
-        "$hyperfine" --shell bash --warmup 1 --runs "$count" --style basic -n "$name" \
+        "$hyperfine" --shell bash --warmup 1 --runs "$count" --style basic --ignore-failure -n "$name" \
             --export-csv "$work/one.csv" "$command" > /dev/null 2>&1
         seconds=$(awk -F, 'NR == 2 { print $4 }' "$work/one.csv")
     else
@@ -65,7 +65,7 @@ measure() {
             END { print ((NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2) / 1e9 }')
     fi
     if [[ -x /usr/bin/time ]]; then
-        peak=$(/usr/bin/time -f %M bash -c "exec $command" 2>&1 > /dev/null | tail -n 1)
+        peak=$({ /usr/bin/time -f %M bash -c "exec $command" 2>&1 > /dev/null || true; } | tail -n 1)
     fi
     echo "$name,$seconds,$peak" >> "$results"
     printf '  %-44s %9.1f ms %9s KiB\n' "$name" "$(awk -v s="$seconds" 'BEGIN { print s * 1000 }')" "$peak"
