@@ -194,8 +194,7 @@ class ItemParser {
 
     // Reads triples into `batch` until it holds `capacity`, counting them in
     // `count`; false when reading stopped, with `report` saying where and why.
-    bool readTriples(Triple* batch, std::size_t capacity, std::size_t& count,
-                     LoadReport& report) {
+    bool readTriples(Triple* batch, std::size_t capacity, std::size_t& count, LoadReport& report) {
         for (; count < capacity; ++count) {
             if (skipSpace() == EOF) {
                 report.stoppedAt = in_.position();

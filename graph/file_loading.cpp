@@ -28,10 +28,9 @@ Graph::Graph(std::istream& input, bool directed, LoadReport& report) : vertexCou
 
 void Graph::load(std::istream& input, bool directed, LoadReport& report) {
     std::vector<graph_internal::Triple> triples;
-    graph_internal::readEdgeList(
-        input, EdgeListHeader::twoRecords, report,
-        [&](const graph_internal::Triple* batch, std::size_t count) {
-            triples.insert(triples.end(), batch, batch + count);
-        });
+    graph_internal::readEdgeList(input, EdgeListHeader::twoRecords, report,
+                                 [&](const graph_internal::Triple* batch, std::size_t count) {
+                                     triples.insert(triples.end(), batch, batch + count);
+                                 });
     graph_internal::buildTable(*this, triples, directed);
 }

@@ -18,11 +18,7 @@ std::optional<std::int64_t> Graph::shortestDistance(char from, char to) const {
 
 std::vector<std::pair<char, std::optional<std::int64_t>>> Graph::shortestDistances(
     char from) const {
-    std::vector<std::pair<char, std::optional<std::int64_t>>> distances;
-    for (const Route& route : shortestRoutes(from)) {
-        distances.emplace_back(route.target, route.length);
-    }
-    return distances;
+    return graph_internal::distancesOf(shortestRoutes(from));
 }
 
 std::string Graph::shortestPath(char from, char to) const {

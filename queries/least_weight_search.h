@@ -30,7 +30,8 @@ class LeastWeightSearch {
   private:
     // Finds the cycles behind the vertices that dropped in the last round,
     // and marks what each cycle reaches.
-    void markCycles(const TableSummary& table, const std::vector<char>& dropped, std::size_t rounds);
+    void markCycles(const TableSummary& table, const std::vector<char>& dropped,
+                    std::size_t rounds);
 
     const char from_;
     std::bitset<256> reached_;

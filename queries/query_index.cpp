@@ -1,7 +1,3 @@
-#include <algorithm>
-#include <climits>
-
-#include "queries/breadth_first_search.h"
 #include "queries/least_weight_search.h"
 #include "queries/shortest_paths.h"
 #include "queries/topo_sort.h"
@@ -19,13 +15,8 @@ QueryIndex::QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdg
     : summary_(std::make_shared<TableSummary>(forEachEdge, directed)) {}
 
 bool QueryIndex::Reachable(char from, char to) const {
-    return graph_internal::reaches(from, to, [&](char vertex, auto visit) {
-        for (const graph_internal::Neighbour& neighbour : summary_->neighboursOf(vertex)) {
-            if (neighbour.isStep() && !visit(neighbour.name)) {
-                return;
-            }
-        }
-    });
+    SummarySteps steps(*summary_);
+    return graph_internal::reachesOver(steps, from, to);
 }
 
 std::optional<std::int64_t> QueryIndex::shortestDistance(char from, char to) const {
@@ -44,11 +35,7 @@ std::string QueryIndex::shortestPath(char from, char to) const {
 
 std::vector<std::pair<char, std::optional<std::int64_t>>> QueryIndex::shortestDistances(
     char from) const {
-    std::vector<std::pair<char, std::optional<std::int64_t>>> distances;
-    for (const Route& route : shortestRoutes(from)) {
-        distances.emplace_back(route.target, route.length);
-    }
-    return distances;
+    return graph_internal::distancesOf(shortestRoutes(from));
 }
 
 std::vector<Route> QueryIndex::shortestRoutes(char from) const {

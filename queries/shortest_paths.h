@@ -14,11 +14,11 @@
 
 namespace graph_internal {
 
-// Whether a path of one step or more leads from `vertex` back to it.
+// Whether a path of one step or more leads from `from` to `to`.
 template <typename Steps>
-bool returnsTo(Steps& steps, char vertex) {
-    return reaches(vertex, vertex, [&](char from, auto visit) {
-        steps.forEachStep(from, [&](char next, int) { return visit(next); });
+bool reachesOver(Steps& steps, char from, char to) {
+    return reaches(from, to, [&](char vertex, auto visit) {
+        steps.forEachStep(vertex, [&](char next, int) { return visit(next); });
     });
 }
 
@@ -28,7 +28,7 @@ bool returnsTo(Steps& steps, char vertex) {
 template <typename Steps>
 std::optional<std::int64_t> shortestDistanceOver(Steps& steps, char from, char to) {
     if (from == to) {
-        return returnsTo(steps, from) ? std::optional<std::int64_t>(0) : std::nullopt;
+        return reachesOver(steps, from, from) ? std::optional<std::int64_t>(0) : std::nullopt;
     }
     LabelSettingSearch<Steps> search(steps, from);
     return search.settleUntil(to) ? std::optional(search.distance(to)) : std::nullopt;
@@ -37,7 +37,7 @@ std::optional<std::int64_t> shortestDistanceOver(Steps& steps, char from, char t
 template <typename Steps>
 std::string shortestPathOver(Steps& steps, char from, char to) {
     if (from == to) {
-        return returnsTo(steps, from) ? std::string(1, from) : std::string();
+        return reachesOver(steps, from, from) ? std::string(1, from) : std::string();
     }
     LabelSettingSearch<Steps> search(steps, from);
     return search.settleUntil(to) ? search.pathTo(to) : std::string();
@@ -58,6 +58,16 @@ std::vector<Route> shortestRoutesOver(Steps& steps, char from, const std::string
         }
     }
     return routes;
+}
+
+// The lengths of `routes`, by target.
+inline std::vector<std::pair<char, std::optional<std::int64_t>>> distancesOf(
+    const std::vector<Route>& routes) {
+    std::vector<std::pair<char, std::optional<std::int64_t>>> distances;
+    for (const Route& route : routes) {
+        distances.emplace_back(route.target, route.length);
+    }
+    return distances;
 }
 
 // Dijkstra's answer: the distance clamped into the int range, or -1.

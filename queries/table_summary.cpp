@@ -168,13 +168,12 @@ TableSummary::TableSummary(std::istream& input, bool directed, LoadReport& repor
     matrix.summarizeInto(*this);
 }
 
-TableSummary::TableSummary(
-    const std::function<void(const QueryIndex::EdgeVisitor&)>& forEachEdge, bool directed) {
+TableSummary::TableSummary(const std::function<void(const QueryIndex::EdgeVisitor&)>& forEachEdge,
+                           bool directed) {
     EntryMatrix matrix;
     forEachEdge([&](char source, char target, int weight) {
-        forEachEntryOf({weight, source, target}, directed, [&](char owner, char name, int w) {
-            matrix.add(owner, name, w);
-        });
+        forEachEntryOf({weight, source, target}, directed,
+                       [&](char owner, char name, int w) { matrix.add(owner, name, w); });
     });
     matrix.summarizeInto(*this);
 }

@@ -144,8 +144,7 @@ std::string dotName(char vertex) {
 // row of T, and a loop twice running in its row: each is drawn once.
 int dot(const Words&, Session& session) {
     const bool directed = session.invocation().directed;
-    std::string text = directed ? "digraph G {\n" : "graph G {\n";
-    session.out().write(text);
+    session.out().write(directed ? "digraph G {\n" : "graph G {\n");
     const char* arrow = directed ? " -> " : " -- ";
     bool loopPending = false;  // the first entry of a loop's pair has been drawn
     const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
@@ -190,10 +189,14 @@ int check(const Words&, Session& session) {
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"list", {0, list, true}},           {"reachable", {2, reachable, false}},
-        {"distance", {2, distance, false}},  {"path", {2, path, false}},
-        {"distances", {1, distances, false}}, {"topo", {0, topo, false}},
-        {"dot", {0, dot, true}},             {"check", {0, check, false}},
+        {"list", {0, list, true}},
+        {"reachable", {2, reachable, false}},
+        {"distance", {2, distance, false}},
+        {"path", {2, path, false}},
+        {"distances", {1, distances, false}},
+        {"topo", {0, topo, false}},
+        {"dot", {0, dot, true}},
+        {"check", {0, check, false}},
     };
     return table;
 }

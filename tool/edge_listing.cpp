@@ -11,10 +11,9 @@ constexpr std::size_t kLargestChunk = std::size_t{1} << 16;
 
 void EdgeListing::add(const graph_internal::Triple* triples, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        graph_internal::forEachEntryOf(triples[i], directed_, [this](char owner, char target,
-                                                                      int weight) {
-            append(owner, target, weight);
-        });
+        graph_internal::forEachEntryOf(
+            triples[i], directed_,
+            [this](char owner, char target, int weight) { append(owner, target, weight); });
     }
 }
 

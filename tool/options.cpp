@@ -10,9 +10,12 @@ namespace {
 constexpr int kNoHeader = 256;  // a long option without a short form
 
 const option kLongOptions[] = {
-    {"commands", required_argument, nullptr, 'c'}, {"directed", no_argument, nullptr, 'd'},
-    {"help", no_argument, nullptr, 'h'},           {"minimum", no_argument, nullptr, 'm'},
-    {"no-header", no_argument, nullptr, kNoHeader}, {"version", no_argument, nullptr, 'V'},
+    {"commands", required_argument, nullptr, 'c'},
+    {"directed", no_argument, nullptr, 'd'},
+    {"help", no_argument, nullptr, 'h'},
+    {"minimum", no_argument, nullptr, 'm'},
+    {"no-header", no_argument, nullptr, kNoHeader},
+    {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -94,8 +97,8 @@ std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
     Invocation invocation;
     opterr = 0;
     optind = 0;  // start afresh, as each call reads a new command line
-    for (int result; (result = getopt_long(argc, argv.data(), kShortOptions, kLongOptions,
-                                           nullptr)) != -1;) {
+    for (int result;
+         (result = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr)) != -1;) {
         switch (result) {
             case 'c':
                 if (invocation.commandsFile) {

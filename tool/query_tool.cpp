@@ -27,8 +27,7 @@ void say(ToolIo& io, const std::string& file, const std::string& message) {
 
 // A usage error: one line naming the problem, then where to learn more.
 int usageError(Output& err, const std::string& problem) {
-    err.write("graph-query: " + problem +
-              "\nTry 'graph-query --help' for more information.\n");
+    err.write("graph-query: " + problem + "\nTry 'graph-query --help' for more information.\n");
     return kTrouble;
 }
 
@@ -58,14 +57,14 @@ std::string joined(const std::vector<std::string>& words) {
 bool readAsWritten(Session& session) {
     const LoadReport& report = session.report();
     if (report.joinedWeight) {
-        session.say(position(report.joinedAt) + "warning: " +
-                    quoted(std::string(1, report.joinedByte)) +
+        session.say(position(report.joinedAt) +
+                    "warning: " + quoted(std::string(1, report.joinedByte)) +
                     " right after a weight is read as the next item");
     }
-    const bool noItem = session.invocation().header == EdgeListHeader::none
-                            ? report.triples == 0 && report.complete()
-                            : report.stop == LoadReport::Stop::endInHeader &&
-                                  report.stoppedAt.offset == 0;
+    const bool noItem =
+        session.invocation().header == EdgeListHeader::none
+            ? report.triples == 0 && report.complete()
+            : report.stop == LoadReport::Stop::endInHeader && report.stoppedAt.offset == 0;
     if (noItem) {
         session.say(std::string("warning: the input ") +
                     (report.stoppedAt.offset == 0 ? "is empty" : "holds no edges"));
@@ -77,8 +76,9 @@ bool readAsWritten(Session& session) {
         session.say(position(report.stoppedAt) + "warning: reading stopped: " +
                     describeStop(report) + "; answering from the " + edges);
         if (report.inHeader) {
-            session.say("note: an edge list without the two header records is read with "
-                        "--no-header");
+            session.say(
+                "note: an edge list without the two header records is read with "
+                "--no-header");
         }
     }
     return report.complete() && !report.joinedWeight;
@@ -113,7 +113,8 @@ int answerCommands(const std::string& commandsFile, InputFile& commands, Session
             if (words.empty()) {
                 continue;
             }
-            if (!checkCommand(words, problem) || !(problem = unknownVertex(words, session)).empty()) {
+            if (!checkCommand(words, problem) ||
+                !(problem = unknownVertex(words, session)).empty()) {
                 say(io, commandsFile, std::to_string(number) + ": " + problem);
                 status = kTrouble;
                 continue;

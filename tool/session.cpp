@@ -77,11 +77,10 @@ bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visi
         }
         LoadReport report;
         listing_.emplace(invocation_.directed);
-        graph_internal::readEdgeList(
-            *again, invocation_.header, report,
-            [&](const graph_internal::Triple* triples, std::size_t count) {
-                listing_->add(triples, count);
-            });
+        graph_internal::readEdgeList(*again, invocation_.header, report,
+                                     [&](const graph_internal::Triple* triples, std::size_t count) {
+                                         listing_->add(triples, count);
+                                     });
         if (readError(report)) {
             listing_.reset();
             return false;
