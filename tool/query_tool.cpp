@@ -18,11 +18,8 @@ namespace {
 
 constexpr int kTrouble = 2;
 
-// Writes "graph-query: NAME: message" on standard error.
 void say(ToolIo& io, const std::string& file, const std::string& message) {
-    io.out.flush();
-    io.err.write("graph-query: " + displayName(file) + ": " + message + "\n");
-    io.err.flush();
+    ::say(io.out, io.err, file, message);
 }
 
 // A usage error: one line naming the problem, then where to learn more.

@@ -16,8 +16,10 @@ RouteTable tableOf(const std::vector<Route>& routes) {
 
 }  // namespace
 
-std::string displayName(const std::string& file) {
-    return file == "-" ? "standard input" : file;
+void say(Output& out, Output& err, const std::string& file, const std::string& message) {
+    out.flush();
+    err.write("graph-query: " + (file == "-" ? "standard input" : file) + ": " + message + "\n");
+    err.flush();
 }
 
 Session::Session(const Invocation& invocation, InputFile& input, Output& out, Output& err)
@@ -107,7 +109,5 @@ const RouteTable& Session::leastWeightRoutesFrom(char from) {
 }
 
 void Session::say(const std::string& message) {
-    out_.flush();
-    err_.write("graph-query: " + displayName(invocation_.file) + ": " + message + "\n");
-    err_.flush();
+    ::say(out_, err_, invocation_.file, message);
 }

@@ -64,9 +64,10 @@ class Session {
     std::array<std::unique_ptr<RouteTable>, 256> least_;
 };
 
-// displayName()
+// say()
 //
-// How messages name an input: "standard input" for "-".
-std::string displayName(const std::string& file);
+// Writes "graph-query: NAME: message" on `err`, NAME being `file` or
+// "standard input" for "-", after flushing what `out` holds.
+void say(Output& out, Output& err, const std::string& file, const std::string& message);
 
 #endif  // TOOL_SESSION_H_
