@@ -77,9 +77,22 @@ TEST(OracleTest, SampledSourcesOnGraphsOfUpTo256Names) {
 // A header and triples of letters, any bytes and numbers of every kind, with
 // items that break the pattern now and then, separated by any whitespace or none.
 std::string randomInput(std::mt19937& random) {
-    static const std::string odd[] = {
-        "6B", "1.25", "0x10",         "--5", "+",          "-",           "x",
-        "AB", "",     "\xef\xbb\xbf", "\0"s, "2147483648", "-2147483649", "99999999999999999999"};
+    static const std::string odd[] = {"6B",
+                                      "1.25",
+                                      "0x10",
+                                      "--5",
+                                      "+",
+                                      "-",
+                                      "x",
+                                      "AB",
+                                      "",
+                                      "\xef\xbb\xbf",
+                                      "\0"s,
+                                      "2147483648",
+                                      "-2147483649",
+                                      "99999999999999999999",
+                                      std::string(40, '9'),
+                                      "-" + std::string(40, '0') + "7"};
     static const std::string signs[] = {"0",          "-0",          "+7",           "007", "-1",
                                         "2147483647", "-2147483648", "-02147483648", ""};
     std::string out;

@@ -122,12 +122,10 @@ std::string reportText(const LoadReport& r) {
 }
 
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError) {
-    FailingBuffer referenceBuffer(bytes), loaderBuffer(bytes);
-    std::istream referenceStream(&referenceBuffer), failing(&loaderBuffer);
-    std::istringstream plain(bytes);
-    std::istream& input = readError ? failing : plain;
-    const Extraction ref =
-        readError ? extractByOperator(referenceStream, bytes) : extractByOperator(bytes);
+    const std::size_t chunk = 1 + bytes.size() % 13;
+    ChunkedBuffer referenceBuffer(bytes, chunk, readError), loaderBuffer(bytes, chunk, readError);
+    std::istream referenceStream(&referenceBuffer), input(&loaderBuffer);
+    const Extraction ref = extractByOperator(referenceStream, bytes);
     LoadReport report;
     const Graph graph(input, directed, report);
     Graph perTriple({}), perEntry({});
@@ -142,14 +140,27 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
     const std::string state =
         std::to_string(input.fail()) + std::to_string(input.eof()) + std::to_string(input.bad());
     input.clear();
+    // An offset, and its line and column, as the report gives them.
+    const auto at = [&](std::uint64_t offset) {
+        const std::string before = bytes.substr(0, offset);
+        const std::size_t feed = before.rfind('\n');
+        return std::to_string(offset) + "/" +
+               std::to_string(std::count(before.begin(), before.end(), '\n') + 1) + ":" +
+               std::to_string(offset - (feed == std::string::npos ? 0 : feed + 1) + 1);
+    };
+    const auto reported = [](const InputPosition& p) {
+        return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
+               std::to_string(p.column);
+    };
     return firstOf({
         differs("table", tableText(perTriple), tableText(graph)),
         differs("triples", ref.triples.size(), report.triples),
         differs("stop", static_cast<int>(ref.stop), static_cast<int>(report.stop)),
         differs("inHeader", ref.inHeader, report.inHeader),
-        differs("stoppedAt", ref.stoppedAt, report.stoppedAt.offset),
-        differs("joinedAt", ref.joinedAt.value_or(0),
-                report.joinedWeight ? report.joinedAt.offset : 0),
+        differs("stoppedAt", at(ref.stoppedAt), reported(report.stoppedAt)),
+        differs("found", ref.found, report.found),
+        differs("joinedAt", ref.joinedAt ? at(*ref.joinedAt) : "",
+                report.joinedWeight ? reported(report.joinedAt) : ""),
         differs("fail, eof, bad", "1" + std::to_string(ref.eof) + std::to_string(ref.bad), state),
         differs("bytes taken", ref.consumed,
                 static_cast<std::uint64_t>(std::streamoff(input.tellg()))),
@@ -234,22 +245,29 @@ std::string indexDifference(const std::string& bytes, bool directed) {
     });
 }
 
-FailingBuffer::FailingBuffer(std::string bytes, bool standard)
-    : bytes_(std::move(bytes)), standard_(standard) {
-    setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
-}
+ChunkedBuffer::ChunkedBuffer(std::string bytes, std::size_t chunk, bool failAtEnd, bool standard)
+    : bytes_(std::move(bytes)), chunk_(chunk), failAtEnd_(failAtEnd), standard_(standard) {}
 
-FailingBuffer::int_type FailingBuffer::underflow() {
+ChunkedBuffer::int_type ChunkedBuffer::underflow() {
+    if (served_ < bytes_.size()) {
+        char* const next = bytes_.data() + served_;
+        served_ += std::min(chunk_, bytes_.size() - served_);
+        setg(next, next, bytes_.data() + served_);
+        return traits_type::to_int_type(*next);
+    }
+    if (!failAtEnd_) {
+        return traits_type::eof();
+    }
     if (!standard_) {
         throw 5;
     }
     throw std::runtime_error("read error");
 }
 
-FailingBuffer::pos_type FailingBuffer::seekoff(off_type offset, std::ios_base::seekdir direction,
+ChunkedBuffer::pos_type ChunkedBuffer::seekoff(off_type offset, std::ios_base::seekdir direction,
                                                std::ios_base::openmode which) {
     if (offset != 0 || direction != std::ios_base::cur || !(which & std::ios_base::in)) {
         return pos_type(off_type(-1));
     }
-    return pos_type(gptr() - eback());
+    return pos_type(gptr() == nullptr ? 0 : gptr() - bytes_.data());
 }

@@ -17,11 +17,12 @@ std::string tableText(const Graph& graph);
 // "stop triples [header] @offset/line:column [found F] [joined B@offset/line:column]".
 std::string reportText(const LoadReport& report);
 
-// Loads `bytes` with the stream constructor (through a buffer that fails after
-// them when `readError`) and compares with the plain >> loop: the table (as
-// addEdge once per triple builds it), the report, the stream's state and the
-// bytes it took; and the table constructor, given the loaded table, with
-// addEdge once per entry.
+// Loads `bytes` with the stream constructor, read through a buffer that serves
+// them a few bytes at a time (and then fails, when `readError`), and compares
+// with the plain >> loop: the table (as addEdge once per triple builds it),
+// the report (where, by offset and line:column, and what was found), the
+// stream's state and the bytes it took; and the table constructor, given the
+// loaded table, with addEdge once per entry.
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError);
 
 // Compares every query from `from`, to each of `targets`, with the textbook
@@ -41,13 +42,14 @@ std::string indexDifference(const std::string& bytes, bool directed);
 // sources.
 std::string answersDifference(const Graph& graph, const QueryIndex& index);
 
-// Serves `bytes`, then throws from `underflow` as a file buffer does on a read
-// error: a std::runtime_error, or with `standard` false an int, which `>>`
-// takes for a read error as well. `tellg()` on a stream over it tells how many
-// bytes were taken.
-class FailingBuffer : public std::streambuf {
+// Serves `bytes` `chunk` at a time, then reports the end, or with
+// `failAtEnd` throws from `underflow` as a file buffer does on a read error: a
+// std::runtime_error, or with `standard` false an int, which `>>` takes for a
+// read error as well. `tellg()` on a stream over it tells how many bytes were
+// taken.
+class ChunkedBuffer : public std::streambuf {
   public:
-    explicit FailingBuffer(std::string bytes, bool standard = true);
+    ChunkedBuffer(std::string bytes, std::size_t chunk, bool failAtEnd, bool standard = true);
 
   protected:
     int_type underflow() override;
@@ -56,6 +58,9 @@ class FailingBuffer : public std::streambuf {
 
   private:
     std::string bytes_;
+    std::size_t chunk_;
+    std::size_t served_ = 0;
+    bool failAtEnd_;
     bool standard_;
 };
 

@@ -1,6 +1,7 @@
 #include "tests/reference/extraction_reference.h"
 
-#include <sstream>
+#include <algorithm>
+#include <istream>
 
 namespace {
 
@@ -52,11 +53,14 @@ Extraction extractByOperator(std::istream& in, const std::string& bytes) {
                                              : Stop::endInTriple;
     } else {
         result.stop = number == 0 ? Stop::notANumber : Stop::outOfRange;
+        std::size_t at = result.stoppedAt;
+        at += bytes[at] == '-' || bytes[at] == '+';
+        while (at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9') {
+            ++at;
+        }
+        at += number == 0 && at < bytes.size();
+        result.found =
+            bytes.substr(result.stoppedAt, std::min<std::size_t>(at - result.stoppedAt, 32));
     }
     return result;
-}
-
-Extraction extractByOperator(const std::string& bytes) {
-    std::istringstream in(bytes);
-    return extractByOperator(in, bytes);
 }

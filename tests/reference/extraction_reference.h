@@ -30,6 +30,9 @@ struct Extraction {
     LoadReport::Stop stop = LoadReport::Stop::endOfInput;
     bool inHeader = false;
     std::uint64_t stoppedAt = 0;
+    // For a value that is not a number or out of range: its sign and digits
+    // (at most 32 bytes), or with no digits the byte after the sign too.
+    std::string found;
     // The byte directly after the first weight, when not whitespace ("1.25").
     std::optional<std::uint64_t> joinedAt;
 };
@@ -37,8 +40,5 @@ struct Extraction {
 // Reads `in`, which serves `bytes` from its start (and may fail to read part of
 // them). `tellg()` must work on it.
 Extraction extractByOperator(std::istream& in, const std::string& bytes);
-
-// Reads `bytes` from a std::istringstream.
-Extraction extractByOperator(const std::string& bytes);
 
 #endif  // TESTS_REFERENCE_EXTRACTION_REFERENCE_H_

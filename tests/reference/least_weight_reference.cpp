@@ -1,5 +1,7 @@
 #include "tests/reference/least_weight_reference.h"
 
+#include "tests/reference/textbook_reference.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -12,30 +14,22 @@ using Byte = unsigned char;  // any byte may be a name, NUL included
 using Length = std::optional<std::int64_t>;
 
 // Bellman-Ford over all 256 bytes, so that names absent from the table and NUL
-// need no special case.
+// need no special case; the steps are read off the rows as the textbook
+// reference finds them.
 struct Reading {
     std::string names;  // in order of first appearance
     std::vector<std::map<int, int>> steps = std::vector<std::map<int, int>>(256);  // u: v -> least
     std::vector<Length> distance = std::vector<Length>(256);
     std::vector<bool> unbounded = std::vector<bool>(256, false);  // behind a negative cycle
 
-    Reading(const Graph& graph, char from) {
-        std::vector<bool> hasRow(256, false);
-        for (std::size_t i = 0; i < graph.adjList.size(); ++i) {
-            const auto& row = graph.adjList[i];
-            const int u = Byte(row.front()->vertex);
-            // Only the first of the first vertexCount rows naming u is followed, and
-            // its head entry is no step; yet every row lends names.
-            const bool followed = static_cast<int>(i) < graph.vertexCount && !hasRow[u];
-            hasRow[u] = true;
-            for (auto e = row.begin(); e != row.end(); ++e) {
-                if (followed && e != row.begin() && (*e)->weight != -1) {
-                    const auto step = steps[u].emplace(Byte((*e)->vertex), (*e)->weight).first;
-                    step->second = std::min(step->second, (*e)->weight);
+    Reading(const Graph& graph, char from) : names(textbookNames(graph)) {
+        for (const char name : names) {
+            const auto& row = textbookRow(graph, name);
+            for (auto e = std::next(row.begin()); e != row.end(); ++e) {
+                if ((*e)->weight != -1) {
+                    const auto step = steps[Byte(name)].emplace(Byte((*e)->vertex), (*e)->weight);
+                    step.first->second = std::min(step.first->second, (*e)->weight);
                 }
-                names += names.find((*e)->vertex) == std::string::npos
-                             ? std::string(1, (*e)->vertex)
-                             : "";
             }
         }
         // Only the names and `from` take part, so the names.size() rounds before

@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
-namespace {
-
 using Row = std::list<std::shared_ptr<Edge>>;
 
-// The row of `name`: the first of the first `vertexCount` rows whose head
-// entry names it, or no entries at all.
-const Row& rowOf(const Graph& graph, char name) {
+const Row& textbookRow(const Graph& graph, char name) {
     static const Row none;
     for (int i = 0; i < graph.vertexCount && i < static_cast<int>(graph.adjList.size()); ++i) {
         if (!graph.adjList[i].empty() && graph.adjList[i].front()->vertex == name) {
@@ -18,12 +14,14 @@ const Row& rowOf(const Graph& graph, char name) {
     return none;
 }
 
+namespace {
+
 // reached[c]: a neighbour entry of a vertex expanded from `from` names byte c.
 std::vector<bool> reachedFrom(const Graph& graph, char from) {
     std::vector<bool> reached(256, false);
     std::vector<char> queue = {from};
     for (std::size_t next = 0; next < queue.size(); ++next) {
-        for (const auto& entry : rowOf(graph, queue[next])) {
+        for (const auto& entry : textbookRow(graph, queue[next])) {
             const unsigned char v = entry->vertex;
             if (entry->weight != -1 && !reached[v]) {
                 reached[v] = true;
@@ -69,7 +67,7 @@ Distances textbookDistances(const Graph& graph, char from) {
             break;
         }
         settled[u] = true;
-        for (const auto& entry : rowOf(graph, names[u])) {
+        for (const auto& entry : textbookRow(graph, names[u])) {
             const std::size_t v = names.find(entry->vertex);
             const std::int64_t via =
                 *distance[u] + textbookStep(graph, names[u], names[v]).value_or(0);
@@ -105,7 +103,7 @@ std::string textbookTopoSort(const Graph& graph) {
             continue;
         }
         order += names[u];
-        for (const auto& entry : rowOf(graph, names[u])) {
+        for (const auto& entry : textbookRow(graph, names[u])) {
             inDegree[names.find(entry->vertex)] -= entry->weight != -1;
         }
         u = 0;
@@ -120,7 +118,7 @@ TopoObstacle textbookTopoObstacle(const Graph& graph) {
         leftOut += order.find(name) == std::string::npos ? std::string(1, name) : "";
     }
     const auto entryInto = [&](char from, char to, bool hidden) {
-        const Row& row = rowOf(graph, from);
+        const Row& row = textbookRow(graph, from);
         return std::any_of(row.begin(), row.end(), [&](const auto& entry) {
             return entry != row.front() && entry->vertex == to && (entry->weight == -1) == hidden;
         });
@@ -152,7 +150,7 @@ TopoObstacle textbookTopoObstacle(const Graph& graph) {
 std::optional<int> textbookStep(const Graph& graph, char from, char to) {
     std::optional<int> first;
     bool neighbour = false;
-    for (const auto& entry : rowOf(graph, from)) {
+    for (const auto& entry : textbookRow(graph, from)) {
         if (entry->vertex == to) {
             first = first ? first : entry->weight;
             neighbour = neighbour || entry->weight != -1;
@@ -165,7 +163,7 @@ std::string textbookAdjacency(const Graph& graph, char vertex, char target,
                               const std::string& visited) {
     std::string found = "0", queued, appended, records;
     std::optional<int> distance;
-    for (const auto& entry : rowOf(graph, vertex)) {
+    for (const auto& entry : textbookRow(graph, vertex)) {
         const bool fresh = visited.find(entry->vertex) == std::string::npos;
         distance = distance || entry->vertex != target ? distance : entry->weight;
         if (entry->weight != -1) {

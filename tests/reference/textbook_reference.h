@@ -15,6 +15,10 @@
 
 using Distances = std::vector<std::pair<char, std::optional<std::int64_t>>>;
 
+// The row of `name`: the first of the first `vertexCount` rows whose head
+// entry names it, or no entries at all.
+const std::list<std::shared_ptr<Edge>>& textbookRow(const Graph& graph, char name);
+
 // Every name of the table once, in order of first appearance: rows in table
 // order, each row from its head entry on.
 std::string textbookNames(const Graph& graph);
