@@ -57,7 +57,7 @@ struct InputPosition {
 // reports it.
 struct LoadReport {
     enum class Stop {
-        endOfInput,   // every item was read: the input ended after a whole triple
+        endOfInput,   // every item was read: the input ended after a whole triple, or held none
         endInHeader,  // the input ended inside the two header records
         endInTriple,  // the input ended after the source or the target of a triple
         notANumber,   // a header value or a weight does not start with digits
@@ -81,6 +81,12 @@ struct LoadReport {
     bool joinedWeight = false;
     InputPosition joinedAt;
     char joinedByte = '\0';
+    // The first character item (a name, or a header record's character) of a
+    // byte 0x80 or above followed directly by another such byte, as in UTF-8
+    // text, where one character is several bytes and so several items.
+    bool multiByteName = false;
+    InputPosition multiByteNameAt;
+    std::string multiByteNameBytes;  // that byte and the one after it
 
     // Whether the whole input was read.
     bool complete() const { return stop == Stop::endOfInput; }
@@ -89,6 +95,12 @@ struct LoadReport {
 // Whether an edge list starts with the two header records, as the format
 // has it, or directly with its first triple, as many edge lists are written.
 enum class EdgeListHeader { twoRecords, none };
+
+// Which entries of a table the least-weight and order queries take as edges.
+enum class EdgeEntries {
+    neighbours,  // every entry but those of weight -1, as the library's rules have it
+    every,       // every entry, weight -1 included: each triple read is an edge
+};
 
 // What a search from one vertex finds for one target.
 struct Route {
@@ -288,27 +300,38 @@ class Graph {
     //
     // Returns the least total weight of the paths from `from` to `to` and one
     // such path, in exact 64-bit sums: a step u->v weighs the smallest of u's
-    // entries naming v, entries of weight -1 are not followed, negative
-    // weights are, and `from` is 0 from itself (the empty path). Where a cycle
-    // of negative total weight lies on some path from `from` to `to` there is
-    // no least weight: the route has no length and names such a cycle.
-    // O(E + V * S), S the distinct steps (at most V^2).
-    Route leastWeightRoute(char from, char to) const;
+    // `entries` naming v, negative weights are followed, and `from` is 0 from
+    // itself (the empty path). Of the least-weight paths it takes one with the
+    // fewest edges, each vertex reached from the first such predecessor in
+    // order of first appearance. Where a cycle of negative total weight lies on
+    // some path from `from` to `to` there is no least weight: the route has no
+    // length and names such a cycle. O(E + V * S), S the distinct steps.
+    Route leastWeightRoute(char from, char to, EdgeEntries entries = EdgeEntries::neighbours) const;
 
     // leastWeightRoutes()
     //
-    // Returns, from one search, what `leastWeightRoute(from, name)` answers for
-    // every name of the table in order of first appearance. O(E + V * S).
-    std::vector<Route> leastWeightRoutes(char from) const;
+    // Returns, from one search, what `leastWeightRoute(from, name, entries)`
+    // answers for every name of the table in order of first appearance.
+    // O(E + V * S).
+    std::vector<Route> leastWeightRoutes(char from,
+                                         EdgeEntries entries = EdgeEntries::neighbours) const;
+
+    // topoSort(entries)
+    //
+    // With EdgeEntries::every, Kahn's method over every entry as an edge, so
+    // that only cycles keep vertices out; with EdgeEntries::neighbours, as
+    // `topoSort()`. Ties go to the name that appears first. O(E + V log V).
+    std::string topoSort(EdgeEntries entries) const;
 
     // topoObstacle()
     //
-    // Returns what keeps vertices out of `topoSort()`: walking back from the
-    // first left-out name, an entry of weight -1 into the vertex at hand (the
-    // first such entry's source in order of first appearance), or else a step
-    // from the first left-out name with an entry into it, until a vertex
-    // repeats; Kind::none when no vertex is left out. O(E + V^2).
-    TopoObstacle topoObstacle() const;
+    // Returns what keeps vertices out of `topoSort(entries)`: walking back from
+    // the first left-out name, an entry of weight -1 into the vertex at hand
+    // (with EdgeEntries::neighbours only; the first such entry's source in
+    // order of first appearance), or else a step from the first left-out name
+    // with an entry into it, until a vertex repeats; Kind::none when no vertex
+    // is left out. O(E + V^2).
+    TopoObstacle topoObstacle(EdgeEntries entries = EdgeEntries::neighbours) const;
 
     // vertexNames()
     //
@@ -372,18 +395,29 @@ class QueryIndex {
 
     // Each of these answers as the graph's operation of the same name (see
     // there) in O(V^2) time, Reachable in O(V + distinct steps), and the
-    // least-weight routes in O(V * S).
+    // least-weight routes in O(V * S); except that with EdgeEntries::every,
+    // ties and the order of the routes follow `namesAsRead()`.
     bool Reachable(char from, char to) const;
     int Dijkstra(char from, char to) const;
     std::string topoSort() const;
+    std::string topoSort(EdgeEntries entries) const;
     std::optional<std::int64_t> shortestDistance(char from, char to) const;
     std::vector<std::pair<char, std::optional<std::int64_t>>> shortestDistances(char from) const;
     std::string shortestPath(char from, char to) const;
     std::vector<Route> shortestRoutes(char from) const;
-    Route leastWeightRoute(char from, char to) const;
-    std::vector<Route> leastWeightRoutes(char from) const;
-    TopoObstacle topoObstacle() const;
+    Route leastWeightRoute(char from, char to, EdgeEntries entries = EdgeEntries::neighbours) const;
+    std::vector<Route> leastWeightRoutes(char from,
+                                         EdgeEntries entries = EdgeEntries::neighbours) const;
+    TopoObstacle topoObstacle(EdgeEntries entries = EdgeEntries::neighbours) const;
     std::string vertexNames() const;
+
+    // namesAsRead()
+    //
+    // Returns every name once, in the order it first appears in the edges the
+    // index was built from, each edge's source before its target; for an index
+    // built from a Graph, in the order of the table. With EdgeEntries::every,
+    // the least-weight and order queries break ties by this order. O(V).
+    std::string namesAsRead() const;
 
     // vertexCount()
     //

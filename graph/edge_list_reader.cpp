@@ -162,6 +162,9 @@ class ItemParser {
         }
         name = static_cast<char>(c);
         in_.take();
+        if (c >= 0x80 && !report.multiByteName) {
+            noteMultiByteName(c, report);
+        }
         return true;
     }
 
@@ -175,13 +178,19 @@ class ItemParser {
         return stop == Stop::endOfInput;
     }
 
-    // Reads the two header records; false when reading stopped in them.
+    // Reads the two header records; false when reading stopped in them. An
+    // input that ends before its first item holds no edges and is read whole.
     bool readHeader(LoadReport& report) {
         report.inHeader = true;
         for (int record = 0; record < 2; ++record) {
             char name;
             int value;
-            if (!readName(name, report) || !readNumber(value, report)) {
+            if (!readName(name, report)) {
+                report.inHeader = record > 0;
+                report.stop = report.inHeader ? Stop::endInHeader : Stop::endOfInput;
+                return false;
+            }
+            if (!readNumber(value, report)) {
                 if (report.stop == Stop::endInTriple) {
                     report.stop = Stop::endInHeader;
                 }
@@ -220,6 +229,17 @@ class ItemParser {
     }
 
   private:
+    // Notes the character item `c` just taken if the byte after it is 0x80 or
+    // above too.
+    void noteMultiByteName(int c, LoadReport& report) {
+        const int next = in_.peek();
+        if (next >= 0x80) {
+            report.multiByteName = true;
+            report.multiByteNameAt = backBy(in_.position(), 1);
+            report.multiByteNameBytes = {static_cast<char>(c), static_cast<char>(next)};
+        }
+    }
+
     // On failure returns notANumber, outOfRange or endInTriple (the end of
     // the input before the number), leaving in `found` what it took and, for
     // no digits, the byte that ended it.
@@ -275,10 +295,7 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
     const bool withHeader = header == EdgeListHeader::twoRecords;
     const std::istream::sentry ready(input, /*noskipws=*/true);
     if (!ready) {
-        report.stop = !input.eof() ? Stop::inputError
-                      : withHeader ? Stop::endInHeader
-                                   : Stop::endOfInput;
-        report.inHeader = withHeader;
+        report.stop = input.eof() ? Stop::endOfInput : Stop::inputError;
         return;
     }
     std::ios_base::iostate state = std::ios_base::failbit;

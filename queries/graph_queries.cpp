@@ -31,20 +31,24 @@ std::vector<Route> Graph::shortestRoutes(char from) const {
     return graph_internal::shortestRoutesOver(steps, from, vertexNames());
 }
 
-Route Graph::leastWeightRoute(char from, char to) const {
-    return QueryIndex(*this).leastWeightRoute(from, to);
+Route Graph::leastWeightRoute(char from, char to, EdgeEntries entries) const {
+    return QueryIndex(*this).leastWeightRoute(from, to, entries);
 }
 
-std::vector<Route> Graph::leastWeightRoutes(char from) const {
-    return QueryIndex(*this).leastWeightRoutes(from);
+std::vector<Route> Graph::leastWeightRoutes(char from, EdgeEntries entries) const {
+    return QueryIndex(*this).leastWeightRoutes(from, entries);
 }
 
 std::string Graph::topoSort() const {
     return graph_internal::topologicalOrder(*this);
 }
 
-TopoObstacle Graph::topoObstacle() const {
-    return QueryIndex(*this).topoObstacle();
+std::string Graph::topoSort(EdgeEntries entries) const {
+    return entries == EdgeEntries::neighbours ? topoSort() : QueryIndex(*this).topoSort(entries);
+}
+
+TopoObstacle Graph::topoObstacle(EdgeEntries entries) const {
+    return QueryIndex(*this).topoObstacle(entries);
 }
 
 std::string Graph::vertexNames() const {

@@ -4,12 +4,14 @@
 
 namespace graph_internal {
 
-LeastWeightSearch::LeastWeightSearch(const TableSummary& table, char from) : from_(from) {
+LeastWeightSearch::LeastWeightSearch(const TableSummary& table, char from, EdgeEntries rule)
+    : from_(from), rule_(rule) {
+    relaxedFrom_.fill(from);
     predecessor_.fill(from);
     behindCycle_.fill(-1);
     reached_.set(nameSlot(from));
-    // With no cycle of negative weight, every least weight is that of a path
-    // of fewer than V steps, found within V - 1 rounds.
+    // With no cycle of negative weight, every shortest path is simple: fewer
+    // than V steps, found within V - 1 rounds.
     const std::size_t rounds = std::max<std::size_t>(table.order().names().size(), 1);
     std::vector<char> dropped = {from};
     std::vector<char> next;
@@ -17,15 +19,17 @@ LeastWeightSearch::LeastWeightSearch(const TableSummary& table, char from) : fro
         std::bitset<256> queued;
         next.clear();
         for (const char vertex : dropped) {
+            const std::size_t u = nameSlot(vertex);
             for (const Neighbour& neighbour : table.neighboursOf(vertex)) {
-                const std::size_t slot = nameSlot(neighbour.name);
-                const std::int64_t candidate = distance_[nameSlot(vertex)] + neighbour.least;
-                if (neighbour.isStep() && (!reached_[slot] || candidate < distance_[slot])) {
-                    reached_.set(slot);
-                    distance_[slot] = candidate;
-                    predecessor_[slot] = vertex;
-                    if (!queued[slot]) {
-                        queued.set(slot);
+                const std::size_t v = nameSlot(neighbour.name);
+                const int weight = neighbour.leastWeight(rule);
+                if (neighbour.isStep(rule) && (!reached_[v] || improves(u, v, weight))) {
+                    reached_.set(v);
+                    distance_[v] = distance_[u] + weight;
+                    edges_[v] = edges_[u] + 1;
+                    relaxedFrom_[v] = vertex;
+                    if (!queued[v]) {
+                        queued.set(v);
                         next.push_back(neighbour.name);
                     }
                 }
@@ -36,11 +40,17 @@ LeastWeightSearch::LeastWeightSearch(const TableSummary& table, char from) : fro
     if (!dropped.empty()) {
         markCycles(table, dropped, rounds);
     }
+    choosePredecessors(table);
 }
 
-// A vertex that dropped in round V has a chain of predecessors that never
-// ends, so V steps back along it lead onto a cycle; any cycle of
-// predecessors has negative weight. The vertex is reachable from that cycle.
+bool LeastWeightSearch::improves(std::size_t u, std::size_t v, int weight) const {
+    const std::int64_t distance = distance_[u] + weight;
+    return distance < distance_[v] || (distance == distance_[v] && edges_[u] + 1 < edges_[v]);
+}
+
+// A vertex that dropped in round V has a chain of relaxations that never
+// ends, so V steps back along it lead onto a cycle; any such cycle has
+// negative weight. The vertex is reachable from that cycle.
 void LeastWeightSearch::markCycles(const TableSummary& table, const std::vector<char>& dropped,
                                    std::size_t rounds) {
     for (const char vertex : dropped) {
@@ -49,11 +59,11 @@ void LeastWeightSearch::markCycles(const TableSummary& table, const std::vector<
         }
         char onCycle = vertex;
         for (std::size_t step = 0; step < rounds; ++step) {
-            onCycle = predecessor_[nameSlot(onCycle)];
+            onCycle = relaxedFrom_[nameSlot(onCycle)];
         }
         std::string cycle(1, onCycle);
-        for (char back = predecessor_[nameSlot(onCycle)]; back != onCycle;
-             back = predecessor_[nameSlot(back)]) {
+        for (char back = relaxedFrom_[nameSlot(onCycle)]; back != onCycle;
+             back = relaxedFrom_[nameSlot(back)]) {
             cycle += back;
         }
         cycle += onCycle;
@@ -64,10 +74,31 @@ void LeastWeightSearch::markCycles(const TableSummary& table, const std::vector<
         behindCycle_[nameSlot(onCycle)] = index;
         for (std::size_t next = 0; next < queue.size(); ++next) {
             for (const Neighbour& neighbour : table.neighboursOf(queue[next])) {
-                if (neighbour.isStep() && behindCycle_[nameSlot(neighbour.name)] < 0) {
+                if (neighbour.isStep(rule_) && behindCycle_[nameSlot(neighbour.name)] < 0) {
                     behindCycle_[nameSlot(neighbour.name)] = index;
                     queue.push_back(neighbour.name);
                 }
+            }
+        }
+    }
+}
+
+// The relaxation that set a vertex's distance last is one way of reaching
+// it; the tie rule picks, among all such ways, the first in order.
+void LeastWeightSearch::choosePredecessors(const TableSummary& table) {
+    std::bitset<256> chosen;
+    for (const char vertex : table.tieOrder(rule_).names()) {
+        const std::size_t u = nameSlot(vertex);
+        if (!reached_[u] || behindCycle_[u] >= 0) {
+            continue;
+        }
+        for (const Neighbour& neighbour : table.neighboursOf(vertex)) {
+            const std::size_t v = nameSlot(neighbour.name);
+            if (neighbour.isStep(rule_) && !chosen[v] && behindCycle_[v] < 0 &&
+                distance_[u] + neighbour.leastWeight(rule_) == distance_[v] &&
+                edges_[u] + 1 == edges_[v]) {
+                chosen.set(v);
+                predecessor_[v] = vertex;
             }
         }
     }
@@ -79,10 +110,10 @@ Route LeastWeightSearch::routeTo(char to) const {
     const std::size_t slot = nameSlot(to);
     if (behindCycle_[slot] >= 0) {
         route.negativeCycle = cycles_[static_cast<std::size_t>(behindCycle_[slot])];
-    } else if (to == from_ || reached_[slot]) {
-        route.length = to == from_ ? 0 : distance_[slot];
+    } else if (reached_[slot]) {
+        route.length = distance_[slot];
         route.path = to;
-        for (char vertex = to; vertex != from_ && route.path.size() <= 256;) {
+        for (char vertex = to; vertex != from_;) {
             vertex = predecessor_[nameSlot(vertex)];
             route.path += vertex;
         }

@@ -43,29 +43,37 @@ std::vector<Route> QueryIndex::shortestRoutes(char from) const {
     return graph_internal::shortestRoutesOver(steps, from, summary_->order().names());
 }
 
-Route QueryIndex::leastWeightRoute(char from, char to) const {
-    return graph_internal::LeastWeightSearch(*summary_, from).routeTo(to);
+Route QueryIndex::leastWeightRoute(char from, char to, EdgeEntries entries) const {
+    return graph_internal::LeastWeightSearch(*summary_, from, entries).routeTo(to);
 }
 
-std::vector<Route> QueryIndex::leastWeightRoutes(char from) const {
-    const graph_internal::LeastWeightSearch search(*summary_, from);
+std::vector<Route> QueryIndex::leastWeightRoutes(char from, EdgeEntries entries) const {
+    const graph_internal::LeastWeightSearch search(*summary_, from, entries);
     std::vector<Route> routes;
-    for (const char name : summary_->order().names()) {
+    for (const char name : summary_->tieOrder(entries).names()) {
         routes.push_back(search.routeTo(name));
     }
     return routes;
 }
 
 std::string QueryIndex::topoSort() const {
-    return graph_internal::topologicalOrder(*summary_);
+    return topoSort(EdgeEntries::neighbours);
 }
 
-TopoObstacle QueryIndex::topoObstacle() const {
-    return graph_internal::topologicalObstacle(*summary_, topoSort());
+std::string QueryIndex::topoSort(EdgeEntries entries) const {
+    return graph_internal::topologicalOrder(*summary_, entries);
+}
+
+TopoObstacle QueryIndex::topoObstacle(EdgeEntries entries) const {
+    return graph_internal::topologicalObstacle(*summary_, topoSort(entries), entries);
 }
 
 std::string QueryIndex::vertexNames() const {
     return summary_->order().names();
+}
+
+std::string QueryIndex::namesAsRead() const {
+    return summary_->readOrder().names();
 }
 
 int QueryIndex::vertexCount() const {

@@ -22,7 +22,7 @@ struct Seen {
 
 void note(Neighbour& neighbour, int weight) {
     if (weight == -1) {
-        neighbour.hidden = true;
+        ++neighbour.hiddenEntries;
     } else {
         ++neighbour.entries;
         neighbour.least = std::min(neighbour.least, weight);
@@ -47,15 +47,22 @@ class EntryMatrix {
         Neighbour& slot = row->slots[nameSlot(target)];
         if (row->named[nameSlot(target)] == 0) {
             name(*row, target, weight);
-        } else if (target == owner && slot.entries == 0 && !slot.hidden) {
+        } else if (target == owner && slot.entries == 0 && slot.hiddenEntries == 0) {
             row->selfAfter = row->nameCount;  // the first entry of a self-loop
         }
         note(slot, weight);
         ++inDegree_[nameSlot(target)];
     }
 
+    // Notes the names of a triple read, in the order read.
+    void read(char source, char target) {
+        readOrder_.see(source);
+        readOrder_.see(target);
+    }
+
     // Writes the summary of the table, rows in order of creation.
     void summarizeInto(TableSummary& summary) const {
+        summary.readOrder_ = readOrder_;
         summary.rowCount_ = static_cast<int>(heads_.size());
         summary.inDegree_ = inDegree_;
         for (const char head : heads_) {
@@ -99,12 +106,13 @@ class EntryMatrix {
 
     static void name(Row& row, char name, int weight) {
         row.named[nameSlot(name)] = 1;
-        row.slots[nameSlot(name)] = {name, false, weight, INT_MAX, 0};
+        row.slots[nameSlot(name)] = {name, weight, INT_MAX, 0, 0};
         row.names[row.nameCount++] = name;
     }
 
     std::array<std::unique_ptr<Row>, 256> rows_;
     std::string heads_;  // in order of creation
+    AppearanceOrder readOrder_;
     std::array<std::int64_t, 256> inDegree_{};
 };
 
@@ -146,13 +154,14 @@ TableSummary::TableSummary(const Graph& graph) : rowCount_(graph.vertexCount) {
             }
             if (noted.neighbour == kNone) {
                 noted.neighbour = static_cast<std::uint32_t>(neighbours_.size());
-                neighbours_.push_back({name, false, noted.firstWeight, INT_MAX, 0});
+                neighbours_.push_back({name, noted.firstWeight, INT_MAX, 0, 0});
             }
             note(neighbours_[noted.neighbour], weight);
         }
         firstNeighbour_[nameSlot(head)] = first;
         neighbourCount_[nameSlot(head)] = static_cast<std::uint32_t>(neighbours_.size()) - first;
     }
+    readOrder_ = order_;  // a table keeps no other order of its edges
 }
 
 TableSummary::TableSummary(std::istream& input, bool directed, LoadReport& report,
@@ -160,6 +169,7 @@ TableSummary::TableSummary(std::istream& input, bool directed, LoadReport& repor
     EntryMatrix matrix;
     readEdgeList(input, header, report, [&](const Triple* triples, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
+            matrix.read(triples[i].source, triples[i].target);
             forEachEntryOf(triples[i], directed, [&](char owner, char target, int weight) {
                 matrix.add(owner, target, weight);
             });
@@ -172,6 +182,7 @@ TableSummary::TableSummary(const std::function<void(const QueryIndex::EdgeVisito
                            bool directed) {
     EntryMatrix matrix;
     forEachEdge([&](char source, char target, int weight) {
+        matrix.read(source, target);
         forEachEntryOf({weight, source, target}, directed,
                        [&](char owner, char name, int w) { matrix.add(owner, name, w); });
     });

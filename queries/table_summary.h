@@ -4,6 +4,7 @@
 #ifndef QUERIES_TABLE_SUMMARY_H_
 #define QUERIES_TABLE_SUMMARY_H_
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -17,15 +18,24 @@ namespace graph_internal {
 // What the entries of one row that name one name tell (the head entry aside).
 struct Neighbour {
     char name;
-    bool hidden;  // some entry naming it has weight -1
     // The weight of the first entry of the row naming `name`, the head entry
     // and entries of weight -1 included: what a label-setting step weighs.
     int weight;
-    int least;              // the smallest weight of its neighbour entries
-    std::uint64_t entries;  // neighbour entries (weight not -1) naming it
+    int least;                    // the smallest weight of its neighbour entries
+    std::uint64_t entries;        // neighbour entries (weight not -1) naming it
+    std::uint64_t hiddenEntries;  // entries of weight -1 naming it
 
-    // Whether a neighbour entry names it, so that it can be stepped to.
+    // Whether a neighbour entry names it, so that a label-setting step leads there.
     bool isStep() const { return entries > 0; }
+    bool isStep(EdgeEntries rule) const { return edges(rule) > 0; }
+
+    // The entries that are edges under `rule`, and the least weight among them.
+    std::uint64_t edges(EdgeEntries rule) const {
+        return entries + (rule == EdgeEntries::every ? hiddenEntries : 0);
+    }
+    int leastWeight(EdgeEntries rule) const {
+        return rule == EdgeEntries::every && hiddenEntries > 0 ? std::min(least, -1) : least;
+    }
 };
 
 class TableSummary {
@@ -51,6 +61,15 @@ class TableSummary {
 
     const AppearanceOrder& order() const { return order_; }
 
+    // The names in the order they were first read, each edge's source before
+    // its target; for a summary of a graph, the order of its table.
+    const AppearanceOrder& readOrder() const { return readOrder_; }
+
+    // The order that breaks ties under `rule`.
+    const AppearanceOrder& tieOrder(EdgeEntries rule) const {
+        return rule == EdgeEntries::every ? readOrder_ : order_;
+    }
+
     // What the row of `name` tells of each name its entries name, in order
     // of their first entry; empty when `name` has no row.
     Range neighboursOf(char name) const {
@@ -68,6 +87,7 @@ class TableSummary {
     friend class EntryMatrix;
 
     AppearanceOrder order_;
+    AppearanceOrder readOrder_;
     std::vector<Neighbour> neighbours_;  // row after row
     std::array<std::uint32_t, 256> firstNeighbour_{};
     std::array<std::uint32_t, 256> neighbourCount_{};

@@ -45,14 +45,14 @@ std::string kahnOrder(const AppearanceOrder& order, std::array<std::int64_t, 256
 
 }  // namespace
 
-std::string topologicalOrder(const TableSummary& table) {
+std::string topologicalOrder(const TableSummary& table, EdgeEntries rule) {
     std::array<std::int64_t, 256> count{};
     for (const char name : table.order().names()) {
         count[nameSlot(name)] = table.inDegree(name);
     }
-    return kahnOrder(table.order(), count, [&](char vertex, auto release) {
+    return kahnOrder(table.tieOrder(rule), count, [&](char vertex, auto release) {
         for (const Neighbour& neighbour : table.neighboursOf(vertex)) {
-            release(neighbour.name, static_cast<std::int64_t>(neighbour.entries));
+            release(neighbour.name, static_cast<std::int64_t>(neighbour.edges(rule)));
         }
     });
 }
@@ -83,8 +83,9 @@ std::string topologicalOrder(const Graph& graph) {
 // A left-out vertex keeps an entry that was never released: one of weight -1,
 // or one from another left-out vertex. Following the latter back from vertex
 // to vertex must come upon the former or close a cycle.
-TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order) {
-    const std::string& names = table.order().names();
+TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order,
+                                 EdgeEntries rule) {
+    const std::string& names = table.tieOrder(rule).names();
     std::bitset<256> leftOut;
     for (const char name : names) {
         leftOut.set(nameSlot(name));
@@ -101,7 +102,7 @@ TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& o
     for (auto source = names.rbegin(); source != names.rend(); ++source) {
         for (const Neighbour& neighbour : table.neighboursOf(*source)) {
             const auto from = static_cast<unsigned char>(*source);
-            if (neighbour.hidden) {
+            if (rule == EdgeEntries::neighbours && neighbour.hiddenEntries > 0) {
                 hiddenFrom[nameSlot(neighbour.name)] = from;
             }
             if (leftOut[from]) {

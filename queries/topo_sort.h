@@ -9,16 +9,17 @@
 
 namespace graph_internal {
 
-// What Graph::topoSort returns for the table `table` summarizes. O(S + V log V),
-// S the distinct (row, name) pairs.
-std::string topologicalOrder(const TableSummary& table);
+// What Graph::topoSort(rule) returns for the table `table` summarizes.
+// O(S + V log V), S the distinct (row, name) pairs.
+std::string topologicalOrder(const TableSummary& table, EdgeEntries rule);
 
 // What Graph::topoSort returns, read off the graph's rows. O(E + V log V).
 std::string topologicalOrder(const Graph& graph);
 
-// What Graph::topoObstacle returns, given that order. O(V + S), S the distinct
-// (row, name) pairs.
-TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order);
+// What Graph::topoObstacle(rule) returns, given that order. O(V + S), S the
+// distinct (row, name) pairs.
+TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order,
+                                 EdgeEntries rule);
 
 }  // namespace graph_internal
 

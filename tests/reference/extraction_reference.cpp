@@ -48,9 +48,10 @@ Extraction extractByOperator(std::istream& in, const std::string& bytes) {
         result.stop = Stop::inputError;
         result.stoppedAt = result.consumed;
     } else if (result.stoppedAt == bytes.size()) {
-        result.stop = result.inHeader        ? Stop::endInHeader
-                      : (items - 4) % 3 == 0 ? Stop::endOfInput
-                                             : Stop::endInTriple;
+        result.inHeader = items > 0 && items < 4;  // no item at all is an empty list, read whole
+        result.stop = result.inHeader                      ? Stop::endInHeader
+                      : items == 0 || (items - 4) % 3 == 0 ? Stop::endOfInput
+                                                           : Stop::endInTriple;
     } else {
         result.stop = number == 0 ? Stop::notANumber : Stop::outOfRange;
         std::size_t at = result.stoppedAt;
