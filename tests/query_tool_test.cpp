@@ -1,10 +1,9 @@
 // graph-query run in-process: the exact output, messages and status of each
-// command, of the loader's warnings, of unknown vertices, of the two
-// meanings of "shortest", of usage errors and of --commands. The e2e script
-// runs it as a process.
+// command in both meanings, of the loader's warnings and hints, of usage
+// errors and of --commands. The e2e script runs it as a process; the
+// answers' optimality is the certificate's (oracle_test.cpp).
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "tests/graph_test_support.h"
@@ -30,7 +29,7 @@ struct Case {
     std::string input;  // standard input
     std::string out;
     int status;
-    std::string err = "";  // after "graph-query: standard input: " when it starts with '~'
+    std::string err = "";  // '~' stands for "graph-query: standard input: "
 };
 
 void expectRuns(const std::vector<Case>& cases) {
@@ -46,74 +45,110 @@ void expectRuns(const std::vector<Case>& cases) {
     }
 }
 
-// Answers the e2e script does not pin; the library's answers are the oracles'.
-TEST(GraphQueryTest, EveryCommandPrintsItsAnswerAndStatus) {
+const std::string kSettled = "V 1 E 1 A B 1 A C 5 C B -10", kParallel = "V 1 E 1 A B 5 A B 2",
+                  kHidden = "V 1 E 1 A B -1 B C 1", kCycle = "V 1 E 1 A B 1 B C -3 C A 1 C D 2";
+
+// Every triple an edge, least total weights, names as first read.
+TEST(GraphQueryTest, DefaultAnswersAreLeastTotalWeights) {
     expectRuns({
-        {"--directed @1 reachable E A", "", "no\n", 1},
-        {"-d @1 path A D", "", "unreachable\n", 1},
-        {"-d @2 distances B", "",
-         "A unreachable\nB unreachable\nC unreachable\nG unreachable\nD 1\nE 6\nF 5\n", 0,
-         "graph-query: " + kData +
-             "test2.txt: note: B to B: the least total weight is 0 (see --minimum)\n"},
-        // Undirected, each edge once and a loop once per pair of entries.
-        {"- dot", "V 2 E 4 A A 4 A B 1 A B 1 B A 2",
-         "graph G {\n    \"A\" -- \"A\" [label=\"4\"];\n    \"A\" -- \"B\" [label=\"1\"];\n"
-         "    \"A\" -- \"B\" [label=\"1\"];\n    \"A\" -- \"B\" [label=\"2\"];\n}\n",
-         0},
-        // Quotes, backslashes and other bytes escaped; weight -1 not drawn.
-        {"-d - dot", "V 2 E 3 \" \\ 5 \\ A -1 \xff B 7",
-         "digraph G {\n    \"\\\"\" -> \"\\\\\" [label=\"5\"];\n"
-         "    \"<0xFF>\" -> \"B\" [label=\"7\"];\n}\n",
-         0},
-        // The order, the vertices left out and what keeps them out.
+        {"-d - distance A B", kSettled, "-5\n", 0},
+        {"-d - path A B", kParallel, "A B\n2\n", 0},
+        {"-d - list", kHidden, "(A,B,-1)\n(B,C,1)\n", 0},
+        {"-d - reachable A C", kHidden, "yes\n", 0},
+        {"-d - reachable C C", kHidden, "yes\n", 0},
+        {"-d - topo", kHidden, "A B C\n", 0},
+        {"-d @2 distances A", "", "A 0\nB 3\nC 2\nG 6\nD 4\nE 9\nF 8\n", 0},
+        {"@1 distances D", "", "A 17\nB 13\nC 10\nD 0\nE 2\n", 0},
+        // Of the least-weight paths, the one with fewest edges.
+        {"-d - path A D", "V 1 E 1 A B 2 B D 2 A C 1 C D 3 A D 4", "A D\n4\n", 0},
+        {"-d - distances D", kCycle, "A unreachable\nB unreachable\nC unreachable\nD 0\n", 0},
+        {"-d - distances B", kCycle,
+         "A negative cycle B C A B\nB negative cycle B C A B\nC negative cycle B C A B\n"
+         "D negative cycle B C A B\n",
+         1},
+        {"- path A B", "V 1 E 1 A B -2", "negative cycle A B A\n", 1},
         {"-d - topo", "V 1 E 1 A B 1 B C 1 C B 1 C D 1", "A\nB C D\ncycle B C B\n", 1},
-        {"-d - topo", "V 1 E 1 A B -1 B C 1", "A\nB C\nedge A B -1\n", 1},
-        {"@1 topo", "", "\nA B C E D\ncycle A B A\n", 1},
-        {"--dir --no-h - distance A B", "A B 5", "5\n", 0},
+        {"@1 topo", "", "\nA B C D E\ncycle A B A\n", 1,
+         "graph-query: " + kData +
+             "test1.txt: note: an undirected edge is a cycle of two; use -d to order a directed "
+             "graph\n"},
+        {"-d @2 dot A F", "",
+         "digraph G {\n    label=\"A to F: 8\";\n    \"A\" -> \"B\" [label=\"3\"];\n"
+         "    \"A\" -> \"C\" [label=\"2\"];\n    \"A\" -> \"G\" [label=\"6\", style=bold];\n"
+         "    \"B\" -> \"D\" [label=\"1\"];\n    \"B\" -> \"E\" [label=\"6\"];\n"
+         "    \"C\" -> \"B\" [label=\"2\"];\n    \"C\" -> \"D\" [label=\"3\"];\n"
+         "    \"G\" -> \"F\" [label=\"2\", style=bold];\n    \"D\" -> \"F\" [label=\"4\"];\n"
+         "    \"E\" -> \"F\" [label=\"1\"];\n}\n",
+         0},
+        {"- dot B", "V 1 E 1 A B -2 C C 1",
+         "graph G {\n    \"A\" [label=\"A\\nnegative cycle\", color=red];\n"
+         "    \"B\" [label=\"B\\nnegative cycle\", color=red];\n"
+         "    \"C\" [label=\"C\\nunreachable\", style=dashed];\n"
+         "    \"A\" -- \"B\" [label=\"-2\", color=red];\n    \"C\" -- \"C\" [label=\"1\"];\n}\n",
+         0},
+        // Undirected, each edge once; quotes, backslashes and other bytes escaped.
+        {"- dot", "V 2 E 4 A A 4 A B 1 B A 2 \" \\ 5 \xff B 7",
+         "graph G {\n    \"A\" -- \"A\" [label=\"4\"];\n    \"A\" -- \"B\" [label=\"1\"];\n"
+         "    \"A\" -- \"B\" [label=\"2\"];\n    \"B\" -- \"<0xFF>\" [label=\"7\"];\n"
+         "    \"\\\"\" -- \"\\\\\" [label=\"5\"];\n}\n",
+         0},
     });
 }
 
-// The label-setting answer, with a note where it is not the least total
-// weight, and that weight with --minimum.
-TEST(GraphQueryTest, LeastTotalWeightIsNotedAndAnsweredWithMinimum) {
-    const std::string settled = "V 1 E 1 A B 1 A C 5 C B -10", parallel = "V 1 E 1 A B 5 A B 2",
-                      cycle = "V 1 E 1 A B 1 B C -3 C A 1";
+// -l: the library's rules, with a note where the answer is not the least
+// total weight.
+TEST(GraphQueryTest, LabelSettingAnswersAreTheLibrarysWithNotes) {
+    const std::string note = " (answered without -l)\n";
     expectRuns({
-        {"-d - distance A B", settled, "1\n", 0,
-         "~note: A to B: the least total weight is -5 (see --minimum)\n"},
-        {"-dm - distance A B", settled, "-5\n", 0},
-        {"-d - distance A B", parallel, "5\n", 0,
-         "~note: A to B: the least total weight is 2 (see --minimum)\n"},
-        {"--directed --minimum - path A B", parallel, "A B\n2\n", 0},
-        {"-d - distance A C", cycle, "-2\n", 0,
-         "~note: A to C: no least total weight: negative cycle A B C A (see --minimum)\n"},
-        {"-dm - path A C", cycle, "negative cycle A B C A\n", 1},
-        {"-m - distances B", "V 1 E 1 A B 3 C D -1", "A 3\nB 0\nC unreachable\nD unreachable\n", 0},
+        {"-dl - distance A B", kSettled, "1\n", 0,
+         "~note: A to B: the least total weight is -5" + note},
+        {"-dlm - distance A B", kSettled, "-5\n", 0},
+        {"-d -l - path A B", kParallel, "A B\n5\n", 0,
+         "~note: A to B: the least total weight is 2" + note},
+        {"-dl - distance A C", kCycle, "-2\n", 0,
+         "~note: A to C: no least total weight: negative cycle A B C A" + note},
+        {"--label-setting -d - list", kHidden, "(B,C,1)\n", 0},
+        {"-ld - reachable A B", kHidden, "no\n", 1},
+        {"-ld - topo", kHidden, "A\nB C\nedge A B -1\n", 1},
+        {"-ld @2 distances B", "",
+         "A unreachable\nB unreachable\nC unreachable\nG unreachable\nD 1\nE 6\nF 5\n", 0,
+         "graph-query: " + kData + "test2.txt: note: B to B: the least total weight is 0" + note},
+        {"-l @1 distances A", "", "A 0\nB 6\nC 7\nE 15\nD 17\n", 0},
     });
 }
 
-// Reading that stops early, a weight run into the next item and an empty
-// FILE are answered from what was read, with status 2 (1 for check).
+// Reading that stops early, a weight run into the next item: answered from
+// what was read, with status 2 (1 for check), and a hint where one helps.
 TEST(GraphQueryTest, InputNotReadWholeGetsStatus2) {
-    const std::string stopped =
-        "~4:5: warning: reading stopped: a weight is not a number "
-        "(found 'x'); answering from the 1 edge read before it\n";
     const std::string joined =
         "~1:14: warning: '.' right after a weight is read as the next item\n";
     expectRuns({
-        {"-d - distance A B", "V 1\nE 1\nA B 1\nB C x\nC D 2\n", "1\n", 2, stopped},
+        {"-d - distance A B", "V 1\nE 1\nA B 1\nB C x\nC D 2\n", "1\n", 2,
+         "~4:5: warning: reading stopped: a weight is not a number (found 'x'); answering from "
+         "the 1 edge read before it\n"},
         {"-d - list", "V 1 E 1 A B 1.25\n", "(A,B,1)\n(.,2,5)\n", 2, joined},
         {"- check", "V 1 E 1 A B 1.25\n",
          "edges read: 2\nrows: 4\nnames: 4\nread to the end: yes, but at 1:14: '.' right after a "
          "weight is read as the next item\n",
          1, joined},
-        {"- list", "", "", 2, "~warning: the input is empty\n"},
-        {"--no-header - list", " \n", "", 2, "~warning: the input holds no edges\n"},
         {"- list", "A B 1\nB C 2\n", "", 2,
          "~1:3: warning: reading stopped: a header value is not a number (found 'B'); answering "
          "from the 0 edges read before it\n~note: an edge list without the two header records "
          "is read with --no-header\n"},
-        {"--no-header - list", "A B 1\nB C 2\n", "(A,B,1)\n(B,A,1)\n(B,C,2)\n(C,B,2)\n", 0},
+        {"--no-header - list", "V 10\nE 20\n", "(V,1,0)\n(1,V,0)\n(E,2,0)\n(2,E,0)\n", 0,
+         "~note: the input seems to start with the two header records, which --no-header reads "
+         "as edges\n"},
+        {"- list", "\xef\xbb\xbfV 1\nE 1\n", "", 2,
+         "~1:2: warning: reading stopped: a header value is not a number (found '\\xBB'); "
+         "answering from the 0 edges read before it\n~note: the input starts with a UTF-8 byte "
+         "order mark, read as items\n"},
+        {"- list", "V 1\nE 1\n\xc3\xa9 B 1\n", "", 2,
+         "~3:4: warning: reading stopped: a weight is not a number (found 'B'); answering from "
+         "the 0 edges read before it\n~3:1: note: vertex names are single bytes: '\\xC3\\xA9' is "
+         "read as two names\n"},
+        // No edges, read whole: an empty graph.
+        {"- check", " \n", "edges read: 0\nrows: 0\nnames: 0\nread to the end: yes\n", 0},
+        {"--no-header - topo", "", "\n", 0},
         {"@1 distance a d", "", "", 2,
          "graph-query: " + kData + "test1.txt: no vertex 'a' in the graph\n"},
     });
@@ -123,42 +158,42 @@ TEST(GraphQueryTest, UsageErrorsAreOneLineAndStatus2) {
     const std::string tryHelp = "\nTry 'graph-query --help' for more information.\n";
     expectRuns({
         {"@1 distance A", "", "", 2, "graph-query: 'distance' takes 2 vertices" + tryHelp},
+        {"@1 topo A", "", "", 2, "graph-query: 'topo' takes no vertices" + tryHelp},
+        {"@1 dot A B C", "", "", 2, "graph-query: 'dot' takes at most 2 vertices" + tryHelp},
+        {"distance A B @1", "", "", 2,
+         "graph-query: 'distance' is a command: FILE comes before it" + tryHelp},
         {"-x @1 list", "", "", 2, "graph-query: invalid option -- 'x'" + tryHelp},
         {"--directed=1 @1 list", "", "", 2,
          "graph-query: option '--directed' doesn't allow an argument" + tryHelp},
         {"@1 -c", "", "", 2, "graph-query: option requires an argument -- 'c'" + tryHelp},
-        {"--commands", "", "", 2,
-         "graph-query: option '--commands' requires an argument" + tryHelp},
         {"--bogus @1 list", "", "", 2, "graph-query: unrecognized option '--bogus'" + tryHelp},
         {"-c - -c - @1", "", "", 2, "graph-query: option '--commands' given twice" + tryHelp},
         {"-h", "", usageText(), 0},
-        {"-V", "", "graph-query (graph) 1.0.0\n", 0},
+        {"-V", "", "graph-query (graph) 2.0.0\n", 0},
     });
+    EXPECT_EQ(runGraphQuery({"", "list"}).err,
+              "graph-query: '': Unable to open file: No such file or directory\n");
 }
 
 TEST(GraphQueryTest, CommandsFileAnswersEveryLineLedByItsCommand) {
     const std::string lines =
-        "distance A D\npath A D\n\nreachable D A\nbogus\ndistance a C\r\ndistances E\r\n";
+        "# test1\ndistance A D\npath A D\n\nreachable D A\nbogus\n"
+        "distance a C\r\ndistances E\r\n";
     const std::string answers =
         "distance A D: 17\npath A D: A C E D\npath A D: 17\nreachable D A: yes\n"
-        "distances E: A 15\ndistances E: B 11\ndistances E: C 8\ndistances E: E 0\n"
-        "distances E: D 2\n";
+        "distances E: A 15\ndistances E: B 11\ndistances E: C 8\ndistances E: D 2\n"
+        "distances E: E 0\n";
     const ScratchFile file(lines);
-    const std::string problems = ": 5: unknown command 'bogus'\ngraph-query: " + file.path() +
-                                 ": 6: no vertex 'a' in the graph\n";
-    const ScratchFile listing("list\nreachable B A\n");
+    const std::string problems = ": 6: unknown command 'bogus'\ngraph-query: " + file.path() +
+                                 ": 7: no vertex 'a' in the graph\n";
     expectRuns({
         {"@1 --commands=" + file.path(), "", answers, 2, "graph-query: " + file.path() + problems},
-        // FILE read again for its listing, or kept from the start when it cannot be.
-        {"--commands " + listing.path() + " -d @2", "",
+        // FILE read again for its listing.
+        {"--commands - -d @2", "list\nreachable B A\n",
          "list: (A,B,3)\nlist: (A,C,2)\nlist: (A,G,6)\nlist: (B,D,1)\nlist: (B,E,6)\n"
-         "list: (C,B,2)\nlist: (C,D,3)\nlist: (D,F,4)\nlist: (E,F,1)\nlist: (G,F,2)\n"
+         "list: (C,B,2)\nlist: (C,D,3)\nlist: (G,F,2)\nlist: (D,F,4)\nlist: (E,F,1)\n"
          "reachable B A: no\n",
          0},
-        {"--commands " + listing.path() + " -", "V 1 E 1 A B 1",
-         "list: (A,B,1)\nlist: (B,A,1)\nreachable B A: yes\n", 0},
-        {"--directed --comm - @1", "reachable E A\ndistance A D\n",
-         "reachable E A: no\ndistance A D: unreachable\n", 0},
     });
 }
 

@@ -1,8 +1,10 @@
 #include "tool/commands.h"
 
 #include <bitset>
-#include <cstdio>
 #include <map>
+
+#include "tool/dot_picture.h"
+#include "tool/route_text.h"
 
 namespace {
 
@@ -10,42 +12,16 @@ using graph_internal::nameSlot;
 using Words = std::vector<std::string>;
 
 struct Command {
-    std::size_t vertices;  // arguments, each one vertex
+    std::size_t leastVertices;
+    std::size_t mostVertices;
     int (*run)(const Words&, Session&);
-    bool listing;  // prints every edge
+    bool listing;  // prints edges of the listing
 };
 
-std::string spaced(const std::string& vertices) {
-    std::string text;
-    for (const char vertex : vertices) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += vertex;
-    }
-    return text;
-}
-
-// A route's length, "unreachable", or the negative cycle that leaves none.
-std::string lengthText(const Route& route) {
-    if (route.length) {
-        return std::to_string(*route.length);
-    }
-    return route.negativeCycle.empty() ? "unreachable"
-                                       : "negative cycle " + spaced(route.negativeCycle);
-}
-
-// The route a distance query answers with: the least total weight with
-// --minimum, else the label-setting search's.
-const Route& routeOf(Session& session, char from, char to) {
-    return session.invocation().minimum ? session.leastWeightRoutesFrom(from)[nameSlot(to)]
-                                        : session.shortestRoutesFrom(from)[nameSlot(to)];
-}
-
-// Without --minimum, a note on standard error wherever the answer is not the
-// least total weight, so that it is not taken for one unremarked.
+// With -l, a note on standard error wherever the answer is not the least
+// total weight, so that it is not taken for one unremarked.
 void noteUnlessLeast(Session& session, char from, const Route& answered) {
-    if (session.invocation().minimum) {
+    if (!session.labelSetting()) {
         return;
     }
     const Route& least = session.leastWeightRoutesFrom(from)[nameSlot(answered.target)];
@@ -55,7 +31,7 @@ void noteUnlessLeast(Session& session, char from, const Route& answered) {
     session.say("note: " + std::string(1, from) + " to " + answered.target + ": " +
                 (least.length ? "the least total weight is " + lengthText(least)
                               : "no least total weight: " + lengthText(least)) +
-                " (see --minimum)");
+                " (answered without -l)");
 }
 
 int list(const Words&, Session& session) {
@@ -68,21 +44,31 @@ int list(const Words&, Session& session) {
     return read ? 0 : 2;
 }
 
+// Without -l, every vertex reaches itself, by the empty path; a vertex
+// behind a negative cycle is reached although it has no least weight.
 int reachable(const Words& words, Session& session) {
-    const bool yes = session.index().Reachable(words[1][0], words[2][0]);
+    const char from = words[1][0];
+    const char to = words[2][0];
+    bool yes;
+    if (session.labelSetting()) {
+        yes = session.index().Reachable(from, to);
+    } else {
+        const Route& route = session.leastWeightRoutesFrom(from)[nameSlot(to)];
+        yes = route.length || !route.negativeCycle.empty();
+    }
     session.out().write(yes ? "yes\n" : "no\n");
     return yes ? 0 : 1;
 }
 
 int distance(const Words& words, Session& session) {
-    const Route& route = routeOf(session, words[1][0], words[2][0]);
+    const Route& route = session.routesFrom(words[1][0])[nameSlot(words[2][0])];
     session.out().write(lengthText(route) + "\n");
     noteUnlessLeast(session, words[1][0], route);
     return route.length ? 0 : 1;
 }
 
 int path(const Words& words, Session& session) {
-    const Route& route = routeOf(session, words[1][0], words[2][0]);
+    const Route& route = session.routesFrom(words[1][0])[nameSlot(words[2][0])];
     session.out().write(route.length ? spaced(route.path) + "\n" + lengthText(route) + "\n"
                                      : lengthText(route) + "\n");
     noteUnlessLeast(session, words[1][0], route);
@@ -91,8 +77,8 @@ int path(const Words& words, Session& session) {
 
 int distances(const Words& words, Session& session) {
     int status = 0;
-    for (const char name : session.index().vertexNames()) {
-        const Route& route = routeOf(session, words[1][0], name);
+    for (const char name : session.names()) {
+        const Route& route = session.routesFrom(words[1][0])[nameSlot(name)];
         session.out().write(std::string(1, name) + ' ' + lengthText(route) + '\n');
         noteUnlessLeast(session, words[1][0], route);
         status |= route.negativeCycle.empty() ? 0 : 1;
@@ -101,15 +87,16 @@ int distances(const Words& words, Session& session) {
 }
 
 // The order, then the vertices left out and what keeps them out: a cycle
-// ("cycle B C B") or an entry of weight -1 ("edge A B -1").
+// ("cycle B C B") or, with -l, an entry of weight -1 ("edge A B -1").
 int topo(const Words&, Session& session) {
-    const std::string order = session.index().topoSort();
+    const EdgeEntries entries = session.edgeEntries();
+    const std::string order = session.index().topoSort(entries);
     std::bitset<256> output;
     for (const char name : order) {
         output.set(nameSlot(name));
     }
     std::string leftOut;
-    for (const char name : session.index().vertexNames()) {
+    for (const char name : session.names()) {
         if (!output[nameSlot(name)]) {
             leftOut += name;
         }
@@ -118,49 +105,18 @@ int topo(const Words&, Session& session) {
     if (leftOut.empty()) {
         return 0;
     }
-    const TopoObstacle obstacle = session.index().topoObstacle();
+    const TopoObstacle obstacle = session.index().topoObstacle(entries);
     const bool cycle = obstacle.kind == TopoObstacle::Kind::cycle;
     session.out().write(spaced(leftOut) + "\n" + (cycle ? "cycle " : "edge ") +
                         spaced(obstacle.vertices) + (cycle ? "\n" : " -1\n"));
+    if (!session.invocation().directed) {
+        session.say("note: an undirected edge is a cycle of two; use -d to order a directed graph");
+    }
     return 1;
 }
 
-// A vertex as a quoted DOT identifier; bytes that are not printable ASCII
-// are written as <0xHH> so the output stays text.
-std::string dotName(char vertex) {
-    const auto byte = static_cast<unsigned char>(vertex);
-    if (byte < 0x20 || byte > 0x7e) {
-        char text[16];
-        std::snprintf(text, sizeof text, "\"<0x%02X>\"", byte);
-        return text;
-    }
-    if (vertex == '"' || vertex == '\\') {
-        return std::string("\"\\") + vertex + '"';
-    }
-    return std::string("\"") + vertex + '"';
-}
-
-// An undirected load stores each edge S-T in the row of S and again in the
-// row of T, and a loop twice running in its row: each is drawn once.
-int dot(const Words&, Session& session) {
-    const bool directed = session.invocation().directed;
-    session.out().write(directed ? "digraph G {\n" : "graph G {\n");
-    const char* arrow = directed ? " -> " : " -- ";
-    bool loopPending = false;  // the first entry of a loop's pair has been drawn
-    const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
-        if (!directed) {
-            const auto from = static_cast<unsigned char>(source);
-            const auto to = static_cast<unsigned char>(target);
-            loopPending = from == to && !loopPending;
-            if (from > to || (from == to && !loopPending)) {
-                return;
-            }
-        }
-        session.out().write("    " + dotName(source) + arrow + dotName(target) + " [label=\"" +
-                            std::to_string(weight) + "\"];\n");
-    });
-    session.out().write("}\n");
-    return read ? 0 : 2;
+int dot(const Words& words, Session& session) {
+    return drawDot(words, session);
 }
 
 // How reading went is the answer: status 1 unless FILE was read whole and
@@ -189,16 +145,21 @@ int check(const Words&, Session& session) {
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"list", {0, list, true}},
-        {"reachable", {2, reachable, false}},
-        {"distance", {2, distance, false}},
-        {"path", {2, path, false}},
-        {"distances", {1, distances, false}},
-        {"topo", {0, topo, false}},
-        {"dot", {0, dot, true}},
-        {"check", {0, check, false}},
+        {"list", {0, 0, list, true}},
+        {"reachable", {2, 2, reachable, false}},
+        {"distance", {2, 2, distance, false}},
+        {"path", {2, 2, path, false}},
+        {"distances", {1, 1, distances, false}},
+        {"topo", {0, 0, topo, false}},
+        {"dot", {0, 2, dot, true}},
+        {"check", {0, 0, check, false}},
     };
     return table;
+}
+
+std::string vertices(std::size_t count) {
+    return count == 0 ? "no vertices"
+                      : std::to_string(count) + (count == 1 ? " vertex" : " vertices");
 }
 
 }  // namespace
@@ -209,10 +170,12 @@ bool checkCommand(const Words& words, std::string& problem) {
         problem = "unknown command " + quoted(words[0]);
         return false;
     }
-    const std::size_t vertices = command->second.vertices;
-    if (words.size() != 1 + vertices) {
-        problem = quoted(words[0]) + " takes " + std::to_string(vertices) +
-                  (vertices == 1 ? " vertex" : " vertices");
+    const std::size_t least = command->second.leastVertices;
+    const std::size_t most = command->second.mostVertices;
+    const std::size_t given = words.size() - 1;
+    if (given < least || given > most) {
+        problem = quoted(words[0]) + " takes " +
+                  (least == most ? vertices(least) : "at most " + vertices(most));
         return false;
     }
     for (std::size_t i = 1; i < words.size(); ++i) {
@@ -224,8 +187,16 @@ bool checkCommand(const Words& words, std::string& problem) {
     return true;
 }
 
+bool isCommandName(const std::string& word) {
+    return commands().count(word) > 0;
+}
+
 bool needsListing(const Words& words) {
     return commands().at(words.at(0)).listing;
+}
+
+bool needsSummary(const Words& words) {
+    return !needsListing(words) || words.size() > 1;
 }
 
 std::string unknownVertex(const Words& words, const Session& session) {
@@ -239,40 +210,4 @@ std::string unknownVertex(const Words& words, const Session& session) {
 
 int runCommand(const Words& words, Session& session) {
     return commands().at(words.at(0)).run(words, session);
-}
-
-std::string quoted(const std::string& text) {
-    constexpr std::size_t kShownBytes = 40;
-    std::string result = "'";
-    for (const char c : text.substr(0, kShownBytes)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte > 0x7e || c == '\\' || c == '\'') {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            result += escaped;
-        } else {
-            result += c;
-        }
-    }
-    return result + (text.size() > kShownBytes ? "'..." : "'");
-}
-
-std::string describeStop(const LoadReport& report) {
-    const char* item = report.inHeader ? "a header value" : "a weight";
-    switch (report.stop) {
-        case LoadReport::Stop::endOfInput:
-            return "the end of the input";
-        case LoadReport::Stop::endInHeader:
-            return "the input ends inside the header";
-        case LoadReport::Stop::endInTriple:
-            return "the input ends inside an edge triple";
-        case LoadReport::Stop::notANumber:
-            return std::string(item) + " is not a number (found " + quoted(report.found) + ")";
-        case LoadReport::Stop::outOfRange:
-            return std::string(item) + " is outside the int range (found " + quoted(report.found) +
-                   ")";
-        case LoadReport::Stop::inputError:
-            return "a read error";
-    }
-    return "";
 }

@@ -15,11 +15,17 @@
 // otherwise sets `problem`.
 bool checkCommand(const std::vector<std::string>& words, std::string& problem);
 
-// needsListing()
+// isCommandName()
 //
-// Whether the checked command `words` prints every edge (and so needs
-// nothing but FILE's listing).
+// Whether `word` names a command.
+bool isCommandName(const std::string& word);
+
+// needsListing(), needsSummary()
+//
+// Whether the checked command `words` prints edges of FILE's listing, and
+// whether it reads the summary of FILE's table.
 bool needsListing(const std::vector<std::string>& words);
+bool needsSummary(const std::vector<std::string>& words);
 
 // unknownVertex()
 //
@@ -34,16 +40,5 @@ std::string unknownVertex(const std::vector<std::string>& words, const Session& 
 // left out of the order, input not read to the end for `check`), 2 after a
 // read error while reading FILE again.
 int runCommand(const std::vector<std::string>& words, Session& session);
-
-// describeStop()
-//
-// Says why reading stopped, as "a weight is not a number (found 'x')".
-std::string describeStop(const LoadReport& report);
-
-// quoted()
-//
-// `text` between single quotes, bytes outside printable ASCII as \xHH; at
-// most 40 bytes of it, then "...".
-std::string quoted(const std::string& text);
 
 #endif  // TOOL_COMMANDS_H_

@@ -11,6 +11,8 @@ constexpr std::size_t kLargestChunk = std::size_t{1} << 16;
 
 void EdgeListing::add(const graph_internal::Triple* triples, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
+        read_.see(triples[i].source);
+        read_.see(triples[i].target);
         graph_internal::forEachEntryOf(
             triples[i], directed_,
             [this](char owner, char target, int weight) { append(owner, target, weight); });

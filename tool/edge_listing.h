@@ -11,6 +11,7 @@
 #include "graph/edge_list_reader.h"
 #include "graph/listed_edges.h"
 #include "graph/row_index.h"
+#include "queries/appearance_order.h"
 
 class EdgeListing {
   public:
@@ -20,14 +21,17 @@ class EdgeListing {
     // adds them.
     void add(const graph_internal::Triple* triples, std::size_t count);
 
-    // Calls `visit(source, target, weight)` for every listed entry, in the
-    // order of the graph's listing. O(E).
+    // Calls `visit(source, target, weight)` for the entries `entries` makes
+    // edges, each row's in order: with EdgeEntries::neighbours the graph's
+    // listing, rows in order of creation; with EdgeEntries::every, every
+    // entry, rows in the order their names were first read. O(E).
     template <typename Visit>
-    void forEachListedEdge(Visit visit) const {
-        for (const char head : heads_) {
+    void forEachEdge(EdgeEntries entries, Visit visit) const {
+        const bool every = entries == EdgeEntries::every;
+        for (const char head : every ? read_.names() : heads_) {
             for (const std::vector<Entry>& chunk : rows_[graph_internal::nameSlot(head)]) {
                 for (const Entry& entry : chunk) {
-                    if (graph_internal::isListed(entry.weight)) {
+                    if (every || graph_internal::isListed(entry.weight)) {
                         visit(head, entry.target, entry.weight);
                     }
                 }
@@ -45,6 +49,7 @@ class EdgeListing {
 
     bool directed_;
     std::string heads_;  // rows in order of creation
+    graph_internal::AppearanceOrder read_;
     // Each row's entries in chunks that are never moved, so that growing a
     // row copies nothing.
     std::array<std::vector<std::vector<Entry>>, 256> rows_;

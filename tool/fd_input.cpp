@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ios>
 
@@ -11,15 +12,16 @@ FdStreamBuffer::FdStreamBuffer(int fd, bool owned)
     : fd_(fd), owned_(owned), buffer_(new char[kBufferBytes]) {
     struct stat status;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        start_ = ::lseek(fd, 0, SEEK_CUR);
+        origin_ = ::lseek(fd, 0, SEEK_CUR);
     }
 }
 
 bool FdStreamBuffer::restart() {
-    if (start_ < 0 || ::lseek(fd_, start_, SEEK_SET) != start_) {
+    if (origin_ < 0 || ::lseek(fd_, origin_, SEEK_SET) != origin_) {
         return false;
     }
     setg(nullptr, nullptr, nullptr);
+    capturing_ = false;  // the start is what the first reading met
     return true;
 }
 
@@ -39,6 +41,11 @@ FdStreamBuffer::int_type FdStreamBuffer::underflow() {
         throw std::ios_base::failure("read error");
     }
     setg(buffer_.get(), buffer_.get(), buffer_.get() + bytes);
+    if (capturing_ && start_.size() < kStartBytes && !startIsWhole_) {
+        start_.append(buffer_.get(),
+                      std::min(static_cast<std::size_t>(bytes), kStartBytes - start_.size()));
+        startIsWhole_ = bytes == 0;
+    }
     return bytes == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
 }
 
@@ -57,13 +64,21 @@ InputFile::InputFile(const std::string& name, std::istream& standardInput) {
     stream_ = ownStream_.get();
 }
 
+namespace {
+
+FdStreamBuffer* fdBuffer(const std::istream* stream) {
+    return stream ? dynamic_cast<FdStreamBuffer*>(stream->rdbuf()) : nullptr;
+}
+
+}  // namespace
+
 bool InputFile::canReadAgain() const {
-    const auto* buffer = stream_ ? dynamic_cast<const FdStreamBuffer*>(stream_->rdbuf()) : nullptr;
+    const FdStreamBuffer* buffer = fdBuffer(stream_);
     return buffer != nullptr && buffer->canRestart();
 }
 
 std::istream* InputFile::readAgain() {
-    auto* buffer = stream_ ? dynamic_cast<FdStreamBuffer*>(stream_->rdbuf()) : nullptr;
+    FdStreamBuffer* buffer = fdBuffer(stream_);
     if (buffer == nullptr || !buffer->restart()) {
         return nullptr;
     }
@@ -72,6 +87,16 @@ std::istream* InputFile::readAgain() {
 }
 
 int InputFile::readError() const {
-    const auto* buffer = stream_ ? dynamic_cast<const FdStreamBuffer*>(stream_->rdbuf()) : nullptr;
+    const FdStreamBuffer* buffer = fdBuffer(stream_);
     return buffer ? buffer->error() : 0;
+}
+
+std::string InputFile::start() const {
+    const FdStreamBuffer* buffer = fdBuffer(stream_);
+    return buffer ? buffer->start() : std::string();
+}
+
+bool InputFile::startIsWhole() const {
+    const FdStreamBuffer* buffer = fdBuffer(stream_);
+    return buffer != nullptr && buffer->startIsWhole();
 }

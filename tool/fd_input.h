@@ -23,9 +23,15 @@ class FdStreamBuffer : public std::streambuf {
 
     int error() const { return error_; }
 
+    // The first bytes read (at most kStartBytes), and whether they are all
+    // of the input.
+    const std::string& start() const { return start_; }
+    bool startIsWhole() const { return startIsWhole_; }
+    static constexpr std::size_t kStartBytes = 4096;
+
     // Whether the descriptor is a regular file, which `restart` can read
     // again from where this buffer started.
-    bool canRestart() const { return start_ >= 0; }
+    bool canRestart() const { return origin_ >= 0; }
 
     // Drops what is buffered and reads again from where this buffer started;
     // false when that cannot be done.
@@ -39,8 +45,11 @@ class FdStreamBuffer : public std::streambuf {
 
     int fd_;
     bool owned_;
-    off_t start_ = -1;  // the descriptor's offset before the first read
+    off_t origin_ = -1;  // the descriptor's offset before the first read
     int error_ = 0;
+    std::string start_;
+    bool startIsWhole_ = false;
+    bool capturing_ = true;
     std::unique_ptr<char[]> buffer_;
 };
 
@@ -62,6 +71,11 @@ class InputFile {
     int openError() const { return openError_; }
     // errno of a read error, or 0 when none is known.
     int readError() const;
+
+    // The first bytes read, as FdStreamBuffer::start says; empty for a stream
+    // of another kind.
+    std::string start() const;
+    bool startIsWhole() const;
 
   private:
     std::unique_ptr<FdStreamBuffer> buffer_;

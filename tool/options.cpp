@@ -1,27 +1,27 @@
 #include "tool/options.h"
 
 #include <getopt.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <vector>
+
+#include "tool/messages.h"
 
 namespace {
 
 constexpr int kNoHeader = 256;  // a long option without a short form
 
 const option kLongOptions[] = {
-    {"commands", required_argument, nullptr, 'c'},
-    {"directed", no_argument, nullptr, 'd'},
-    {"help", no_argument, nullptr, 'h'},
-    {"minimum", no_argument, nullptr, 'm'},
-    {"no-header", no_argument, nullptr, kNoHeader},
-    {"version", no_argument, nullptr, 'V'},
-    {nullptr, 0, nullptr, 0},
+    {"commands", required_argument, nullptr, 'c'}, {"directed", no_argument, nullptr, 'd'},
+    {"help", no_argument, nullptr, 'h'},           {"label-setting", no_argument, nullptr, 'l'},
+    {"minimum", no_argument, nullptr, 'm'},        {"no-header", no_argument, nullptr, kNoHeader},
+    {"version", no_argument, nullptr, 'V'},        {nullptr, 0, nullptr, 0},
 };
 
 // The leading colon has getopt_long tell a missing argument (':') from an
 // unknown option ('?') and print nothing itself.
-constexpr char kShortOptions[] = ":c:dhmV";
+constexpr char kShortOptions[] = ":c:dhlmV";
 
 // The long options `name` abbreviates (all, for a name that is whole).
 std::vector<const option*> optionsNamed(const std::string& name) {
@@ -60,13 +60,18 @@ std::string rejected(int result, int shortOption, const std::string& arg) {
 }
 
 // Checks the operands and the options that go with them.
-bool checkOperands(Invocation& invocation, std::vector<std::string> operands,
-                   std::string& problem) {
+bool checkOperands(Invocation& invocation, std::vector<std::string> operands, std::string& problem,
+                   bool (*isCommand)(const std::string& word)) {
     if (invocation.help || invocation.version) {
         return true;
     }
     if (operands.empty()) {
         problem = "missing FILE";
+        return false;
+    }
+    if (!invocation.commandsFile && isCommand(operands.front()) &&
+        ::access(operands.front().c_str(), F_OK) != 0) {
+        problem = quoted(operands.front()) + " is a command: FILE comes before it";
         return false;
     }
     invocation.file = operands.front();
@@ -85,7 +90,8 @@ bool checkOperands(Invocation& invocation, std::vector<std::string> operands,
 }  // namespace
 
 std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
-                                          std::string& problem) {
+                                          std::string& problem,
+                                          bool (*isCommand)(const std::string& word)) {
     std::vector<std::string> words = {"graph-query"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -113,8 +119,11 @@ std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
             case 'h':
                 invocation.help = true;
                 break;
+            case 'l':
+                invocation.meaning = Meaning::labelSetting;
+                break;
             case 'm':
-                invocation.minimum = true;
+                invocation.meaning = Meaning::leastWeight;
                 break;
             case kNoHeader:
                 invocation.header = EdgeListHeader::none;
@@ -128,7 +137,7 @@ std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
         }
     }
     if (!checkOperands(invocation, std::vector<std::string>(argv.begin() + optind, argv.end() - 1),
-                       problem)) {
+                       problem, isCommand)) {
         return std::nullopt;
     }
     return invocation;

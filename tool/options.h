@@ -9,11 +9,17 @@
 
 #include "graph/Graph.h"
 
+// What the answers mean.
+enum class Meaning {
+    leastWeight,   // every triple an edge of its weight; least total weights (the default)
+    labelSetting,  // the library's rules: Reachable, Dijkstra, topoSort, the table's order
+};
+
 struct Invocation {
     bool help = false;
     bool version = false;
     bool directed = false;
-    bool minimum = false;  // distances are least total weights
+    Meaning meaning = Meaning::leastWeight;  // the last of -l and -m given
     EdgeListHeader header = EdgeListHeader::twoRecords;
     std::optional<std::string> commandsFile;  // --commands CMDFILE
     std::string file;                         // FILE; "-" is standard input
@@ -26,8 +32,10 @@ struct Invocation {
 // the operands until "--", long options may be abbreviated while unambiguous
 // and take their value as "--opt=value" or as the next argument, short ones
 // may be grouped. Returns the invocation, or nothing with `problem` set to a
-// one-line description of the usage error.
+// one-line description of the usage error; `isCommand` tells a command
+// given where FILE belongs.
 std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
-                                          std::string& problem);
+                                          std::string& problem,
+                                          bool (*isCommand)(const std::string& word));
 
 #endif  // TOOL_OPTIONS_H_

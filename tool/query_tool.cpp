@@ -1,12 +1,18 @@
 #include "tool/query_tool.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <sstream>
+#include <stdexcept>
 
 #include "tool/commands.h"
 #include "tool/fd_input.h"
+#include "tool/hints.h"
+#include "tool/messages.h"
 #include "tool/options.h"
 #include "tool/session.h"
 
@@ -17,20 +23,6 @@
 namespace {
 
 constexpr int kTrouble = 2;
-
-void say(ToolIo& io, const std::string& file, const std::string& message) {
-    ::say(io.out, io.err, file, message);
-}
-
-// A usage error: one line naming the problem, then where to learn more.
-int usageError(Output& err, const std::string& problem) {
-    err.write("graph-query: " + problem + "\nTry 'graph-query --help' for more information.\n");
-    return kTrouble;
-}
-
-std::string position(const InputPosition& at) {
-    return std::to_string(at.line) + ":" + std::to_string(at.column) + ": ";
-}
 
 std::vector<std::string> wordsOf(const std::string& line) {
     std::istringstream stream(line);
@@ -49,34 +41,25 @@ std::string joined(const std::vector<std::string>& words) {
     return text;
 }
 
-// Warns on standard error where FILE was not read whole and as written, and
-// returns whether it was.
+// Warns on standard error where FILE was not read whole and as written, adds
+// the notes that point at a likely cause, and returns whether it was.
 bool readAsWritten(Session& session) {
     const LoadReport& report = session.report();
     if (report.joinedWeight) {
-        session.say(position(report.joinedAt) +
+        session.say(positionText(report.joinedAt) +
                     "warning: " + quoted(std::string(1, report.joinedByte)) +
                     " right after a weight is read as the next item");
-    }
-    const bool noItem =
-        session.invocation().header == EdgeListHeader::none
-            ? report.triples == 0 && report.complete()
-            : report.stop == LoadReport::Stop::endInHeader && report.stoppedAt.offset == 0;
-    if (noItem) {
-        session.say(std::string("warning: the input ") +
-                    (report.stoppedAt.offset == 0 ? "is empty" : "holds no edges"));
-        return false;
     }
     if (!report.complete()) {
         const std::string edges = std::to_string(report.triples) +
                                   (report.triples == 1 ? " edge" : " edges") + " read before it";
-        session.say(position(report.stoppedAt) + "warning: reading stopped: " +
+        session.say(positionText(report.stoppedAt) + "warning: reading stopped: " +
                     describeStop(report) + "; answering from the " + edges);
-        if (report.inHeader) {
-            session.say(
-                "note: an edge list without the two header records is read with "
-                "--no-header");
-        }
+    }
+    for (const std::string& hint :
+         readingHints(report, session.invocation().header, session.input().start(),
+                      session.input().startIsWhole())) {
+        session.say(hint);
     }
     return report.complete() && !report.joinedWeight;
 }
@@ -93,10 +76,11 @@ int answerCommand(const std::vector<std::string>& words, Session& session) {
 }
 
 // Answers every line of CMDFILE in order, each answer line led by its
-// command and flushed at once, for a reader waiting on each answer; an
-// invalid line is reported and skipped.
+// command and flushed at once, for a reader waiting on each answer; blank
+// lines and lines starting with '#' are skipped, an invalid line is reported
+// and skipped.
 int answerCommands(const std::string& commandsFile, InputFile& commands, Session& session,
-                   ToolIo& io) {
+                   ToolIo& io, Messages& messages) {
     int status = 0;
     std::string line;
     // A read error, or memory running out on a very long line, ends the
@@ -107,12 +91,12 @@ int answerCommands(const std::string& commandsFile, InputFile& commands, Session
              ++number) {
             const std::vector<std::string> words = wordsOf(line);
             std::string problem;
-            if (words.empty()) {
+            if (words.empty() || words[0][0] == '#') {
                 continue;
             }
             if (!checkCommand(words, problem) ||
                 !(problem = unknownVertex(words, session)).empty()) {
-                say(io, commandsFile, std::to_string(number) + ": " + problem);
+                messages.say(commandsFile, std::to_string(number) + ": " + problem);
                 status = kTrouble;
                 continue;
             }
@@ -124,70 +108,71 @@ int answerCommands(const std::string& commandsFile, InputFile& commands, Session
             io.out.flush();
         }
     } catch (const std::ios_base::failure&) {
-        const int error = commands.readError();
-        say(io, commandsFile,
-            error == 0 ? "read error" : std::string("read error: ") + std::strerror(error));
+        messages.say(commandsFile, readErrorText(commands.readError()));
         status = kTrouble;
     } catch (const std::bad_alloc&) {
-        say(io, commandsFile, "out of memory");
+        messages.say(commandsFile, "out of memory");
         status = kTrouble;
     }
     return status;
 }
 
 // Whether `file` opened; otherwise says why.
-bool opened(const InputFile& file, const std::string& name, ToolIo& io) {
+bool opened(const InputFile& file, const std::string& name, Messages& messages) {
     if (file.stream() == nullptr) {
-        say(io, name, std::string("Unable to open file: ") + std::strerror(file.openError()));
+        messages.say(name, openErrorText(file.openError()));
     }
     return file.stream() != nullptr;
 }
 
-// Reads FILE, into its summary unless the command only lists it (and with
-// --commands into its listing too, unless it can be read again for one), and
-// answers. FILE not read whole and as written makes the status 2, the
-// answer given all the same; for `check` that is the answer, status 1.
-int loadAndAnswer(const Invocation& invocation, ToolIo& io) {
+// Reads FILE, into its summary unless the command only lists it, and into its
+// listing when a command lists it (with --commands only when FILE cannot be
+// read again for the listing), and answers. FILE not read whole and as
+// written makes the status 2, the answer given all the same; for `check` that
+// is the answer, status 1.
+int loadAndAnswer(const Invocation& invocation, ToolIo& io, Messages& messages) {
     InputFile input(invocation.file, io.standardInput);
-    if (!opened(input, invocation.file, io)) {
+    if (!opened(input, invocation.file, messages)) {
         return kTrouble;
     }
     std::unique_ptr<InputFile> commands;
     if (invocation.commandsFile) {
         commands = std::make_unique<InputFile>(*invocation.commandsFile, io.standardInput);
-        if (!opened(*commands, *invocation.commandsFile, io)) {
+        if (!opened(*commands, *invocation.commandsFile, messages)) {
             return kTrouble;
         }
     }
-    Session session(invocation, input, io.out, io.err);
-    const bool listingOnly = !commands && needsListing(invocation.command);
-    if (!session.load(!listingOnly, listingOnly || (commands && !input.canReadAgain()))) {
+    Session session(invocation, input, io.out, messages);
+    const bool summary = commands || needsSummary(invocation.command);
+    const bool listing = commands ? !input.canReadAgain() : needsListing(invocation.command);
+    if (!session.load(summary, listing)) {
         return kTrouble;
     }
     const bool whole = readAsWritten(session);
-    const int status = commands ? answerCommands(*invocation.commandsFile, *commands, session, io)
-                                : answerCommand(invocation.command, session);
+    const int status =
+        commands ? answerCommands(*invocation.commandsFile, *commands, session, io, messages)
+                 : answerCommand(invocation.command, session);
     const bool isCheck = !commands && invocation.command[0] == "check";
     return whole || isCheck ? status : kTrouble;
 }
 
-int run(const std::vector<std::string>& args, ToolIo& io) {
+int run(const std::vector<std::string>& args, ToolIo& io, Messages& messages) {
     std::string problem;
-    const std::optional<Invocation> invocation = parseInvocation(args, problem);
+    const std::optional<Invocation> invocation = parseInvocation(args, problem, isCommandName);
     if (invocation && !invocation->commandsFile && !invocation->help && !invocation->version) {
         checkCommand(invocation->command, problem);
     }
     if (!problem.empty()) {
-        return usageError(io.err, problem);
+        return messages.usageError(problem);
     }
     if (invocation->help || invocation->version) {
         io.out.write(invocation->help ? usageText() : "graph-query (graph) " GRAPH_VERSION "\n");
         return 0;
     }
     try {
-        return loadAndAnswer(*invocation, io);
+        return loadAndAnswer(*invocation, io, messages);
     } catch (const std::bad_alloc&) {
-        say(io, invocation->file, "out of memory");
+        messages.say(invocation->file, "out of memory");
         return kTrouble;
     }
 }
@@ -199,27 +184,31 @@ std::string usageText() {
            "  or:  graph-query [OPTION]... --commands=CMDFILE FILE\n"
            "Answer COMMAND, or every line of CMDFILE, on the graph in FILE, an edge list\n"
            "(\"-\" for standard input) loaded undirected unless --directed. Vertices are\n"
-           "single characters.\n"
+           "single characters; every triple read is an edge of its weight.\n"
            "\n"
            "Commands:\n"
            "  list             the edges, one (S,T,W) a line\n"
-           "  reachable A B    yes or no (status 1 for no)\n"
-           "  distance A B     the shortest distance, or unreachable (status 1)\n"
-           "  path A B         the vertices of a shortest path, then its length\n"
+           "  reachable A B    yes or no (status 1 for no); every vertex reaches itself\n"
+           "  distance A B     the least total weight of a path, or unreachable or the\n"
+           "                   negative cycle that leaves none (status 1)\n"
+           "  path A B         the vertices of a least-weight path, then its length\n"
            "  distances A      every vertex with its distance from A\n"
-           "  topo             a topological order; vertices left out, then the cycle or\n"
-           "                   weight -1 edge that keeps them out (status 1)\n"
-           "  dot              the graph in Graphviz DOT\n"
+           "  topo             a topological order; vertices left out, then the cycle\n"
+           "                   that keeps them out (status 1)\n"
+           "  dot [A [B]]      the graph in Graphviz DOT; with A, distances from A and\n"
+           "                   the paths drawn, with B only the path from A to B\n"
            "  check            how reading FILE went (status 1 if not read whole)\n"
            "\n"
            "Options:\n"
            "  -d, --directed          load every triple as one directed edge\n"
-           "  -m, --minimum           distance, path, distances: the least total weight,\n"
-           "                          or the negative cycle that leaves none (status 1)\n"
+           "  -l, --label-setting     answer by the library's rules: first parallel edge,\n"
+           "                          vertices settled once, weight -1 edges hidden, the\n"
+           "                          table's order (notes where not the least weight)\n"
+           "  -m, --minimum           the least total weight: the default, undoing -l\n"
            "      --no-header         FILE starts with its first triple, without the two\n"
            "                          header records\n"
            "  -c, --commands=CMDFILE  answer every line of CMDFILE after one load, each\n"
-           "                          answer line led by its command\n"
+           "                          answer line led by its command; '#' starts a comment\n"
            "  -h, --help              display this help and exit\n"
            "  -V, --version           output version information and exit\n"
            "\n"
@@ -229,10 +218,10 @@ std::string usageText() {
 }
 
 int runGraphQuery(const std::vector<std::string>& args, ToolIo& io) {
-    int status = run(args, io);
+    Messages messages(io.out, io.err);
+    int status = run(args, io, messages);
     if (!io.out.flush()) {
-        io.err.write(std::string("graph-query: standard output: write error: ") +
-                     std::strerror(io.out.error()) + "\n");
+        messages.say("standard output", writeErrorText(io.out.error()));
         status = kTrouble;
     }
     io.err.flush();
@@ -240,11 +229,22 @@ int runGraphQuery(const std::vector<std::string>& args, ToolIo& io) {
 }
 
 ToolResult runGraphQuery(const std::vector<std::string>& args, const std::string& standardInput) {
+    // Standard input is a file, as `graph-query ... < FILE` has it.
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr ||
+        std::fwrite(standardInput.data(), 1, standardInput.size(), file) != standardInput.size() ||
+        std::fflush(file) != 0 || ::lseek(::fileno(file), 0, SEEK_SET) != 0) {
+        throw std::runtime_error("cannot make a file for standard input");
+    }
     ToolResult result;
-    std::istringstream input(standardInput);
-    Output out(result.out);
-    Output err(result.err);
-    ToolIo io{input, out, err};
-    result.status = runGraphQuery(args, io);
+    {
+        FdStreamBuffer buffer(::fileno(file), /*owned=*/false);
+        std::istream input(&buffer);
+        Output out(result.out);
+        Output err(result.err);
+        ToolIo io{input, out, err};
+        result.status = runGraphQuery(args, io);
+    }
+    std::fclose(file);
     return result;
 }

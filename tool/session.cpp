@@ -1,7 +1,5 @@
 #include "tool/session.h"
 
-#include <cstring>
-
 namespace {
 
 using graph_internal::nameSlot;
@@ -16,14 +14,8 @@ RouteTable tableOf(const std::vector<Route>& routes) {
 
 }  // namespace
 
-void say(Output& out, Output& err, const std::string& file, const std::string& message) {
-    out.flush();
-    err.write("graph-query: " + (file == "-" ? "standard input" : file) + ": " + message + "\n");
-    err.flush();
-}
-
-Session::Session(const Invocation& invocation, InputFile& input, Output& out, Output& err)
-    : invocation_(invocation), input_(input), out_(out), err_(err) {}
+Session::Session(const Invocation& invocation, InputFile& input, Output& out, Messages& messages)
+    : invocation_(invocation), input_(input), out_(out), messages_(messages) {}
 
 bool Session::load(bool summary, bool listing) {
     std::istream& stream = *input_.stream();
@@ -65,9 +57,16 @@ bool Session::readError(const LoadReport& report) {
     if (report.stop != LoadReport::Stop::inputError) {
         return false;
     }
-    const int error = input_.readError();
-    say(error == 0 ? "read error" : std::string("read error: ") + std::strerror(error));
+    say(readErrorText(input_.readError()));
     return true;
+}
+
+std::string Session::names() const {
+    return labelSetting() ? index_->vertexNames() : index_->namesAsRead();
+}
+
+EdgeEntries Session::edgeEntries() const {
+    return labelSetting() ? EdgeEntries::neighbours : EdgeEntries::every;
 }
 
 bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visit) {
@@ -88,11 +87,14 @@ bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visi
             return false;
         }
     }
-    listing_->forEachListedEdge(visit);
+    listing_->forEachEdge(edgeEntries(), visit);
     return true;
 }
 
-const RouteTable& Session::shortestRoutesFrom(char from) {
+const RouteTable& Session::routesFrom(char from) {
+    if (!labelSetting()) {
+        return leastWeightRoutesFrom(from);
+    }
     std::unique_ptr<RouteTable>& routes = shortest_[nameSlot(from)];
     if (!routes) {
         routes = std::make_unique<RouteTable>(tableOf(index_->shortestRoutes(from)));
@@ -103,11 +105,12 @@ const RouteTable& Session::shortestRoutesFrom(char from) {
 const RouteTable& Session::leastWeightRoutesFrom(char from) {
     std::unique_ptr<RouteTable>& routes = least_[nameSlot(from)];
     if (!routes) {
-        routes = std::make_unique<RouteTable>(tableOf(index_->leastWeightRoutes(from)));
+        routes = std::make_unique<RouteTable>(
+            tableOf(index_->leastWeightRoutes(from, EdgeEntries::every)));
     }
     return *routes;
 }
 
 void Session::say(const std::string& message) {
-    ::say(out_, err_, invocation_.file, message);
+    messages_.say(invocation_.file, message);
 }

@@ -14,6 +14,7 @@
 #include "graph/Graph.h"
 #include "tool/edge_listing.h"
 #include "tool/fd_input.h"
+#include "tool/messages.h"
 #include "tool/options.h"
 #include "tool/output.h"
 
@@ -22,31 +23,41 @@ using RouteTable = std::array<Route, 256>;
 
 class Session {
   public:
-    Session(const Invocation& invocation, InputFile& input, Output& out, Output& err);
+    Session(const Invocation& invocation, InputFile& input, Output& out, Messages& messages);
 
     // Reads FILE once: into the summary when `summary`, and into the listing
     // when `listing`. False after a read error, which it has reported.
     bool load(bool summary, bool listing);
 
     const Invocation& invocation() const { return invocation_; }
+    bool labelSetting() const { return invocation_.meaning == Meaning::labelSetting; }
     const LoadReport& report() const { return report_; }
     const QueryIndex& index() const { return *index_; }
+    InputFile& input() { return input_; }
     Output& out() { return out_; }
 
     // Whether `name` names a vertex of the graph.
     bool isVertex(char name) const { return vertices_[graph_internal::nameSlot(name)]; }
 
-    // Calls `visit(source, target, weight)` for every listed edge, reading a
-    // regular FILE again if it was read without its listing. False after a
-    // read error, which it has reported.
+    // Every vertex, in the order answers list them: as first read, or with
+    // -l in the order of the table.
+    std::string names() const;
+
+    // Which entries are edges: every one, or with -l those of weight other
+    // than -1.
+    EdgeEntries edgeEntries() const;
+
+    // Calls `visit(source, target, weight)` for every edge the listing
+    // shows, reading a regular FILE again if it was read without its
+    // listing. False after a read error, which it has reported.
     bool forEachListedEdge(const std::function<void(char, char, int)>& visit);
 
-    // The label-setting routes and the least-weight routes from `from`.
-    const RouteTable& shortestRoutesFrom(char from);
+    // The routes the answers give (the least total weights, or with -l the
+    // label-setting search's), and the least total weights, from `from`.
+    const RouteTable& routesFrom(char from);
     const RouteTable& leastWeightRoutesFrom(char from);
 
-    // Writes "graph-query: FILE: message" on standard error, after what is
-    // already written on standard output.
+    // Writes "graph-query: FILE: message" on standard error.
     void say(const std::string& message);
 
   private:
@@ -55,7 +66,7 @@ class Session {
     const Invocation& invocation_;
     InputFile& input_;
     Output& out_;
-    Output& err_;
+    Messages& messages_;
     LoadReport report_;
     std::optional<QueryIndex> index_;
     std::optional<EdgeListing> listing_;
@@ -63,11 +74,5 @@ class Session {
     std::array<std::unique_ptr<RouteTable>, 256> shortest_;
     std::array<std::unique_ptr<RouteTable>, 256> least_;
 };
-
-// say()
-//
-// Writes "graph-query: NAME: message" on `err`, NAME being `file` or
-// "standard input" for "-", after flushing what `out` holds.
-void say(Output& out, Output& err, const std::string& file, const std::string& message);
 
 #endif  // TOOL_SESSION_H_

@@ -14,9 +14,10 @@ text=$(groff -man -Tascii -P-cbou "$page" 2>/dev/null)
 help=$("$gq" --help)
 # section NAME TEXT: the lines of a section, from its heading to the next.
 section() { awk -v name="$1" '/^[A-Z]/ { on = ($0 ~ "^" name) } on' <<<"$2"; }
-# Options as "-d --directed" or "--no-header", one a line; commands, one a line.
+# Options as "-d --directed" or "--no-header", one a line; commands with their
+# arguments ("dot [A [B]]"), one a line.
 options() { grep -oE -- '^ +(-[a-zA-Z], )?--[a-z-]+' | tr -d ', ' | sed -E 's/^(-.)(--)/\1 \2/'; }
-commands() { grep -oE '^ {2,7}[a-z]+( [A-Z])*( {2,}|$)' | sed -E 's/^ +| +$//g'; }
+commands() { grep -oE '^ {2,7}[a-z]+( [][A-Z]+)*( {2,}|$)' | sed -E 's/^ +| +$//g'; }
 compare() {
     if [[ $2 != "$3" ]]; then
         echo "$1 differ between --help and the manual page:"

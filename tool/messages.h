@@ -1,0 +1,50 @@
+// Every message graph-query writes on standard error, and the texts that go
+// into them: "graph-query: NAME: message" for a file, "graph-query: problem"
+// and a pointer to --help for a usage error.
+#ifndef TOOL_MESSAGES_H_
+#define TOOL_MESSAGES_H_
+
+#include <string>
+
+#include "graph/Graph.h"
+#include "tool/output.h"
+
+// Writes graph-query's messages on `err`, after what `out` holds.
+class Messages {
+  public:
+    Messages(Output& out, Output& err) : out_(out), err_(err) {}
+
+    // Writes "graph-query: NAME: message", NAME being `file` as `nameOf` says it.
+    void say(const std::string& file, const std::string& message);
+
+    // Writes "graph-query: problem" and where to learn more; returns status 2.
+    int usageError(const std::string& problem);
+
+  private:
+    Output& out_;
+    Output& err_;
+};
+
+// How a file is named in messages: "standard input" for "-", '' for no name.
+std::string nameOf(const std::string& file);
+
+// `text` between single quotes, bytes outside printable ASCII as \xHH; at
+// most 40 bytes of it, then "...".
+std::string quoted(const std::string& text);
+
+// "line:column: ".
+std::string positionText(const InputPosition& at);
+
+// Says why reading stopped, as "a weight is not a number (found 'x')".
+std::string describeStop(const LoadReport& report);
+
+// "read error", and the system's reason when `error` (an errno) is not 0.
+std::string readErrorText(int error);
+
+// "write error: " and the system's reason.
+std::string writeErrorText(int error);
+
+// "Unable to open file: " and the system's reason.
+std::string openErrorText(int error);
+
+#endif  // TOOL_MESSAGES_H_
