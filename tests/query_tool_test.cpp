@@ -74,10 +74,10 @@ TEST(GraphQueryTest, DefaultAnswersAreLeastTotalWeights) {
              "graph\n"},
         {"-d @2 dot A F", "",
          "digraph G {\n    label=\"A to F: 8\";\n    \"A\" -> \"B\" [label=\"3\"];\n"
-         "    \"A\" -> \"C\" [label=\"2\"];\n    \"A\" -> \"G\" [label=\"6\", style=bold];\n"
+         "    \"A\" -> \"C\" [label=\"2\"];\n    \"A\" -> \"G\" [label=\"6\", style=bold, color=blue];\n"
          "    \"B\" -> \"D\" [label=\"1\"];\n    \"B\" -> \"E\" [label=\"6\"];\n"
          "    \"C\" -> \"B\" [label=\"2\"];\n    \"C\" -> \"D\" [label=\"3\"];\n"
-         "    \"G\" -> \"F\" [label=\"2\", style=bold];\n    \"D\" -> \"F\" [label=\"4\"];\n"
+         "    \"G\" -> \"F\" [label=\"2\", style=bold, color=blue];\n    \"D\" -> \"F\" [label=\"4\"];\n"
          "    \"E\" -> \"F\" [label=\"1\"];\n}\n",
          0},
         {"- dot B", "V 1 E 1 A B -2 C C 1",

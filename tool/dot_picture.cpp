@@ -60,7 +60,7 @@ class Marks {
                 continue;
             }
             bold_.reset(pairSlot(u, v));
-            attributes += ", style=bold";
+            attributes += ", style=bold, color=blue";
             break;
         }
         if (red_[pairSlot(source, target)] || (!directed && red_[pairSlot(target, source)])) {
