@@ -1,4 +1,5 @@
-#include "graph/listed_edges.h"
+#include "graph/edge_listing.h"
+#include "graph/weighted_graph.h"
 
 std::string Graph::display() const {
     // Most items take 8 to 10 characters; reserving for them up front saves
@@ -9,11 +10,16 @@ std::string Graph::display() const {
     }
     std::string listing;
     listing.reserve(entries * 10);
-    graph_internal::forEachListedEdge(*this, [&](char source, char target, int weight) {
-        char item[graph_internal::kListingItemBytes + 1];
-        char* end = graph_internal::writeListingItem(item, source, target, weight);
-        *end++ = ' ';
-        listing.append(item, end);
-    });
+    for (const auto& row : adjList) {
+        for (const auto& entry : row) {
+            if (isNeighbourEntry(entry->weight)) {
+                char item[kListingItemBytes + 1];
+                char* end =
+                    writeListingItem(item, row.front()->vertex, entry->vertex, entry->weight);
+                *end++ = ' ';
+                listing.append(item, end);
+            }
+        }
+    }
     return listing;
 }

@@ -1,11 +1,12 @@
-#include "graph/edge_list_reader.h"
+#include <istream>
+
+#include "graph/edge_list.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <streambuf>
 #include <string>
 
-namespace graph_internal {
 namespace {
 
 using Stop = LoadReport::Stop;
@@ -203,7 +204,8 @@ class ItemParser {
 
     // Reads triples into `batch` until it holds `capacity`, counting them in
     // `count`; false when reading stopped, with `report` saying where and why.
-    bool readTriples(Triple* batch, std::size_t capacity, std::size_t& count, LoadReport& report) {
+    bool readTriples(EdgeTriple* batch, std::size_t capacity, std::size_t& count,
+                     LoadReport& report) {
         for (; count < capacity; ++count) {
             if (skipSpace() == EOF) {
                 report.stoppedAt = in_.position();
@@ -290,7 +292,7 @@ class ItemParser {
 }  // namespace
 
 void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report,
-                  const TripleSink& sink) {
+                  const EdgeBatchVisitor& visit) {
     report = LoadReport();
     const bool withHeader = header == EdgeListHeader::twoRecords;
     const std::istream::sentry ready(input, /*noskipws=*/true);
@@ -305,9 +307,9 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
         // Triples are read a batch at a time and handed on between batches,
         // so that only the stream buffer can throw while reading: whatever it
         // throws is a read error, as formatted extraction takes it, while the
-        // sink's exceptions (running out of memory) pass to the caller.
+        // visitor's exceptions (running out of memory) pass to the caller.
         constexpr std::size_t kBatch = 4096;
-        Triple batch[kBatch];
+        EdgeTriple batch[kBatch];
         bool headerLeft = withHeader;
         for (bool more = true; more;) {
             std::size_t count = 0;
@@ -324,7 +326,7 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
             }
             report.triples += count;
             if (count > 0) {
-                sink(batch, count);
+                visit(batch, count);
             }
         }
         if (window.atEnd()) {
@@ -333,5 +335,3 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
     }
     input.setstate(state);
 }
-
-}  // namespace graph_internal

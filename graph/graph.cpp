@@ -1,17 +1,16 @@
 #include <utility>
 
-#include "graph/row_index.h"
-#include "graph/table_builder.h"
+#include "graph/internal/row_index.h"
+#include "graph/internal/table_builder.h"
 
 using graph_internal::isRowOf;
 using graph_internal::kNoRow;
 using graph_internal::nameSlot;
 using graph_internal::Row;
 using graph_internal::RowIndex;
-using graph_internal::Triple;
 
 Graph::Graph(std::vector<std::list<std::shared_ptr<Edge>>> table) : vertexCount(0) {
-    std::vector<Triple> triples;
+    std::vector<EdgeTriple> triples;
     for (const auto& row : table) {
         for (const auto& entry : row) {
             triples.push_back({entry->weight, entry->vertex, entry->prev});

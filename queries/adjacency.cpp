@@ -3,7 +3,7 @@
 // edges stored with weight -1 are never gathered.
 #include <bitset>
 
-#include "graph/row_index.h"
+#include "graph/internal/row_index.h"
 
 using graph_internal::nameSlot;
 using graph_internal::Row;
@@ -29,7 +29,7 @@ bool Graph::insertAdjacentElements(std::queue<char>& queue, std::vector<char> vi
     }
     const std::bitset<256> done = setOf(visited);
     for (const auto& entry : *row) {
-        if (entry->weight == -1) {
+        if (!isNeighbourEntry(entry->weight)) {
             continue;
         }
         if (entry->vertex == target) {
@@ -50,7 +50,7 @@ void Graph::insertAdjacentNodes(std::vector<char>& out, std::vector<char> visite
     }
     const std::bitset<256> done = setOf(visited);
     for (const auto& entry : *row) {
-        if (entry->weight != -1 && !done[nameSlot(entry->vertex)]) {
+        if (isNeighbourEntry(entry->weight) && !done[nameSlot(entry->vertex)]) {
             out.push_back(entry->vertex);
         }
     }
@@ -63,7 +63,7 @@ void Graph::insertAdjacentElementsDijkstra(std::vector<std::shared_ptr<Edge>>& o
         return;
     }
     for (const auto& entry : *row) {
-        if (entry->weight != -1) {
+        if (isNeighbourEntry(entry->weight)) {
             out.push_back(std::make_shared<Edge>(entry->vertex, '\0', entry->weight));
         }
     }

@@ -1,9 +1,10 @@
 // The graph's own distance and order queries. The label-setting ones read
 // only the rows their search reaches; the others answer from a summary of
 // the table made for the one call.
-#include "queries/appearance_order.h"
-#include "queries/shortest_paths.h"
-#include "queries/topo_sort.h"
+#include "graph/internal/appearance_order.h"
+#include "graph/query_index.h"
+#include "queries/internal/shortest_paths.h"
+#include "queries/internal/topo_sort.h"
 
 using graph_internal::RowSteps;
 

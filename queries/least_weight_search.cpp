@@ -1,4 +1,4 @@
-#include "queries/least_weight_search.h"
+#include "queries/internal/least_weight_search.h"
 
 #include <algorithm>
 

@@ -1,6 +1,8 @@
-#include "queries/least_weight_search.h"
-#include "queries/shortest_paths.h"
-#include "queries/topo_sort.h"
+#include "graph/query_index.h"
+
+#include "queries/internal/least_weight_search.h"
+#include "queries/internal/shortest_paths.h"
+#include "queries/internal/topo_sort.h"
 
 using graph_internal::SummarySteps;
 using graph_internal::TableSummary;
@@ -12,7 +14,17 @@ QueryIndex::QueryIndex(std::istream& input, bool directed, LoadReport& report,
     : summary_(std::make_shared<TableSummary>(input, directed, report, header)) {}
 
 QueryIndex::QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdge, bool directed)
-    : summary_(std::make_shared<TableSummary>(forEachEdge, directed)) {}
+    : QueryIndex(std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {
+                     forEachEdge([&](char source, char target, int weight) {
+                         const EdgeTriple triple{weight, source, target};
+                         add(&triple, 1);
+                     });
+                 }),
+                 directed) {}
+
+QueryIndex::QueryIndex(const std::function<void(const EdgeBatchVisitor&)>& forEachBatch,
+                       bool directed)
+    : summary_(std::make_shared<TableSummary>(forEachBatch, directed)) {}
 
 bool QueryIndex::Reachable(char from, char to) const {
     SummarySteps steps(*summary_);

@@ -1,4 +1,4 @@
-#include "queries/breadth_first_search.h"
+#include "queries/internal/breadth_first_search.h"
 
 using graph_internal::Row;
 using graph_internal::RowIndex;
@@ -13,7 +13,7 @@ bool Graph::Reachable(char from, char to) const {
             return;
         }
         for (const auto& entry : *row) {
-            if (entry->weight != -1 && !visit(entry->vertex)) {
+            if (isNeighbourEntry(entry->weight) && !visit(entry->vertex)) {
                 return;
             }
         }

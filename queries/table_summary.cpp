@@ -1,11 +1,11 @@
-#include "queries/table_summary.h"
+#include "queries/internal/table_summary.h"
 
 #include <algorithm>
 #include <climits>
 #include <memory>
 #include <string>
 
-#include "graph/edge_list_reader.h"
+#include "graph/internal/row_order.h"
 
 namespace graph_internal {
 namespace {
@@ -21,7 +21,7 @@ struct Seen {
 };
 
 void note(Neighbour& neighbour, int weight) {
-    if (weight == -1) {
+    if (!isNeighbourEntry(weight)) {
         ++neighbour.hiddenEntries;
     } else {
         ++neighbour.entries;
@@ -40,33 +40,36 @@ class EntryMatrix {
     // Notes the entry `target` of weight `weight` appended to the row of
     // `owner`, made first if it is new.
     void add(char owner, char target, int weight) {
-        Row* row = rows_[nameSlot(owner)].get();
-        if (row == nullptr) {
-            row = openRow(owner);
-        }
-        Neighbour& slot = row->slots[nameSlot(target)];
-        if (row->named[nameSlot(target)] == 0) {
-            name(*row, target, weight);
+        Row& row = rows_[owner];
+        Neighbour& slot = row.slots[nameSlot(target)];
+        if (row.named[nameSlot(target)] == 0) {
+            row.name(target, weight);
         } else if (target == owner && slot.entries == 0 && slot.hiddenEntries == 0) {
-            row->selfAfter = row->nameCount;  // the first entry of a self-loop
+            row.selfAfter = row.nameCount;  // the first entry of a self-loop
         }
         note(slot, weight);
         ++inDegree_[nameSlot(target)];
     }
 
-    // Notes the names of a triple read, in the order read.
-    void read(char source, char target) {
-        readOrder_.see(source);
-        readOrder_.see(target);
+    // Notes the entries of `count` triples read, and their names in the order
+    // read.
+    void addTriples(const EdgeTriple* triples, std::size_t count, bool directed) {
+        for (std::size_t i = 0; i < count; ++i) {
+            readOrder_.see(triples[i].source);
+            readOrder_.see(triples[i].target);
+            forEachEntryOf(triples[i], directed, [&](char owner, char target, int weight) {
+                add(owner, target, weight);
+            });
+        }
     }
 
     // Writes the summary of the table, rows in order of creation.
     void summarizeInto(TableSummary& summary) const {
         summary.readOrder_ = readOrder_;
-        summary.rowCount_ = static_cast<int>(heads_.size());
+        summary.rowCount_ = static_cast<int>(rows_.owners().size());
         summary.inDegree_ = inDegree_;
-        for (const char head : heads_) {
-            const Row& row = *rows_[nameSlot(head)];
+        for (const char head : rows_.owners()) {
+            const Row& row = *rows_.find(head);
             const auto first = static_cast<std::uint32_t>(summary.neighbours_.size());
             const Neighbour& self = row.slots[nameSlot(head)];
             summary.order_.see(head);
@@ -87,6 +90,14 @@ class EntryMatrix {
 
   private:
     struct Row {
+        explicit Row(char owner) { name(owner, -1); }  // the head entry
+
+        void name(char name, int weight) {
+            named[nameSlot(name)] = 1;
+            slots[nameSlot(name)] = {name, weight, INT_MAX, 0, 0};
+            names[nameCount++] = name;
+        }
+
         std::array<Neighbour, 256> slots;
         std::array<unsigned char, 256> named{};
         std::array<char, 256> names;  // in order of their first entry, the head first
@@ -96,22 +107,7 @@ class EntryMatrix {
         std::size_t selfAfter = 0;
     };
 
-    Row* openRow(char owner) {
-        rows_[nameSlot(owner)] = std::make_unique<Row>();
-        heads_ += owner;
-        Row* row = rows_[nameSlot(owner)].get();
-        name(*row, owner, -1);  // the head entry
-        return row;
-    }
-
-    static void name(Row& row, char name, int weight) {
-        row.named[nameSlot(name)] = 1;
-        row.slots[nameSlot(name)] = {name, weight, INT_MAX, 0, 0};
-        row.names[row.nameCount++] = name;
-    }
-
-    std::array<std::unique_ptr<Row>, 256> rows_;
-    std::string heads_;  // in order of creation
+    RowsInCreationOrder<Row> rows_;
     AppearanceOrder readOrder_;
     std::array<std::int64_t, 256> inDegree_{};
 };
@@ -167,24 +163,17 @@ TableSummary::TableSummary(const Graph& graph) : rowCount_(graph.vertexCount) {
 TableSummary::TableSummary(std::istream& input, bool directed, LoadReport& report,
                            EdgeListHeader header) {
     EntryMatrix matrix;
-    readEdgeList(input, header, report, [&](const Triple* triples, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            matrix.read(triples[i].source, triples[i].target);
-            forEachEntryOf(triples[i], directed, [&](char owner, char target, int weight) {
-                matrix.add(owner, target, weight);
-            });
-        }
+    readEdgeList(input, header, report, [&](const EdgeTriple* triples, std::size_t count) {
+        matrix.addTriples(triples, count, directed);
     });
     matrix.summarizeInto(*this);
 }
 
-TableSummary::TableSummary(const std::function<void(const QueryIndex::EdgeVisitor&)>& forEachEdge,
+TableSummary::TableSummary(const std::function<void(const EdgeBatchVisitor&)>& forEachBatch,
                            bool directed) {
     EntryMatrix matrix;
-    forEachEdge([&](char source, char target, int weight) {
-        matrix.read(source, target);
-        forEachEntryOf({weight, source, target}, directed,
-                       [&](char owner, char name, int w) { matrix.add(owner, name, w); });
+    forEachBatch([&](const EdgeTriple* triples, std::size_t count) {
+        matrix.addTriples(triples, count, directed);
     });
     matrix.summarizeInto(*this);
 }

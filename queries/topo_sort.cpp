@@ -5,7 +5,7 @@
 #include <functional>
 #include <queue>
 
-#include "queries/topo_sort.h"
+#include "queries/internal/topo_sort.h"
 
 namespace graph_internal {
 namespace {
@@ -72,7 +72,7 @@ std::string topologicalOrder(const Graph& graph) {
     return kahnOrder(order, count, [&](char vertex, auto release) {
         if (const Row* row = rows.find(vertex)) {
             for (const auto& entry : *row) {
-                if (entry->weight != -1) {
+                if (isNeighbourEntry(entry->weight)) {
                     release(entry->vertex, 1);
                 }
             }

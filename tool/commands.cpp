@@ -8,7 +8,6 @@
 
 namespace {
 
-using graph_internal::nameSlot;
 using Words = std::vector<std::string>;
 
 struct Command {
@@ -24,7 +23,7 @@ void noteUnlessLeast(Session& session, char from, const Route& answered) {
     if (!session.labelSetting()) {
         return;
     }
-    const Route& least = session.leastWeightRoutesFrom(from)[nameSlot(answered.target)];
+    const Route& least = session.leastWeightRoutesFrom(from)[slotOf(answered.target)];
     if (least.length == answered.length && least.negativeCycle.empty()) {
         return;
     }
@@ -36,8 +35,8 @@ void noteUnlessLeast(Session& session, char from, const Route& answered) {
 
 int list(const Words&, Session& session) {
     const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
-        char line[graph_internal::kListingItemBytes + 1];
-        char* end = graph_internal::writeListingItem(line, source, target, weight);
+        char line[kListingItemBytes + 1];
+        char* end = writeListingItem(line, source, target, weight);
         *end++ = '\n';
         session.out().write({line, static_cast<std::size_t>(end - line)});
     });
@@ -53,7 +52,7 @@ int reachable(const Words& words, Session& session) {
     if (session.labelSetting()) {
         yes = session.index().Reachable(from, to);
     } else {
-        const Route& route = session.leastWeightRoutesFrom(from)[nameSlot(to)];
+        const Route& route = session.leastWeightRoutesFrom(from)[slotOf(to)];
         yes = route.length || !route.negativeCycle.empty();
     }
     session.out().write(yes ? "yes\n" : "no\n");
@@ -61,14 +60,14 @@ int reachable(const Words& words, Session& session) {
 }
 
 int distance(const Words& words, Session& session) {
-    const Route& route = session.routesFrom(words[1][0])[nameSlot(words[2][0])];
+    const Route& route = session.routesFrom(words[1][0])[slotOf(words[2][0])];
     session.out().write(lengthText(route) + "\n");
     noteUnlessLeast(session, words[1][0], route);
     return route.length ? 0 : 1;
 }
 
 int path(const Words& words, Session& session) {
-    const Route& route = session.routesFrom(words[1][0])[nameSlot(words[2][0])];
+    const Route& route = session.routesFrom(words[1][0])[slotOf(words[2][0])];
     session.out().write(route.length ? spaced(route.path) + "\n" + lengthText(route) + "\n"
                                      : lengthText(route) + "\n");
     noteUnlessLeast(session, words[1][0], route);
@@ -78,7 +77,7 @@ int path(const Words& words, Session& session) {
 int distances(const Words& words, Session& session) {
     int status = 0;
     for (const char name : session.names()) {
-        const Route& route = session.routesFrom(words[1][0])[nameSlot(name)];
+        const Route& route = session.routesFrom(words[1][0])[slotOf(name)];
         session.out().write(std::string(1, name) + ' ' + lengthText(route) + '\n');
         noteUnlessLeast(session, words[1][0], route);
         status |= route.negativeCycle.empty() ? 0 : 1;
@@ -93,11 +92,11 @@ int topo(const Words&, Session& session) {
     const std::string order = session.index().topoSort(entries);
     std::bitset<256> output;
     for (const char name : order) {
-        output.set(nameSlot(name));
+        output.set(slotOf(name));
     }
     std::string leftOut;
     for (const char name : session.names()) {
-        if (!output[nameSlot(name)]) {
+        if (!output[slotOf(name)]) {
             leftOut += name;
         }
     }

@@ -8,8 +8,6 @@
 
 namespace {
 
-using graph_internal::nameSlot;
-
 // A vertex inside a quoted DOT string; bytes that are not printable ASCII
 // are written as <0xHH> so the output stays text.
 std::string dotText(char vertex) {
@@ -27,7 +25,7 @@ std::string dotName(char vertex) {
 }
 
 std::size_t pairSlot(char from, char to) {
-    return nameSlot(from) * 256 + nameSlot(to);
+    return slotOf(from) * 256 + slotOf(to);
 }
 
 // What the answer marks on the drawing: the steps drawn bold, with the weight
@@ -73,8 +71,8 @@ class Marks {
     // A path's step into v weighs what v's distance adds to u's; the start's
     // own distance is 0 whatever its route says.
     std::int64_t stepWeight(char u, char v) const {
-        const Route& to = routes_[nameSlot(v)];
-        const Route& at = routes_[nameSlot(u)];
+        const Route& to = routes_[slotOf(v)];
+        const Route& at = routes_[slotOf(u)];
         const std::int64_t base = u == from_ ? 0 : at.length.value_or(0);
         return to.length.value_or(0) - base;
     }
@@ -108,14 +106,14 @@ int drawDot(const std::vector<std::string>& words, Session& session) {
         marks.emplace(routes, from);
         if (words.size() > 2) {
             const char to = words[2][0];
-            const Route& route = routes[nameSlot(to)];
+            const Route& route = routes[slotOf(to)];
             marks->mark(route, /*wholePath=*/true);
             out.write("    label=\"" + dotText(from) + " to " + dotText(to) + ": " +
                       lengthText(route) + "\";\n");
         } else {
             for (const char name : session.names()) {
-                marks->mark(routes[nameSlot(name)], /*wholePath=*/false);
-                out.write(node(name, routes[nameSlot(name)]));
+                marks->mark(routes[slotOf(name)], /*wholePath=*/false);
+                out.write(node(name, routes[slotOf(name)]));
             }
         }
     }

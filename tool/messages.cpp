@@ -53,6 +53,8 @@ std::string describeStop(const LoadReport& report) {
             return item + " is outside the int range (found " + quoted(report.found) + ")";
         case LoadReport::Stop::inputError:
             return "a read error";
+        case LoadReport::Stop::cannotOpen:
+            return "the file cannot be opened: " + report.error.message();
     }
     return "";
 }

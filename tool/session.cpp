@@ -2,12 +2,10 @@
 
 namespace {
 
-using graph_internal::nameSlot;
-
 RouteTable tableOf(const std::vector<Route>& routes) {
     RouteTable table;
     for (const Route& route : routes) {
-        table[nameSlot(route.target)] = route;
+        table[slotOf(route.target)] = route;
     }
     return table;
 }
@@ -20,7 +18,7 @@ Session::Session(const Invocation& invocation, InputFile& input, Output& out, Me
 bool Session::load(bool summary, bool listing) {
     std::istream& stream = *input_.stream();
     const bool directed = invocation_.directed;
-    const auto keep = [&](const graph_internal::Triple* triples, std::size_t count) {
+    const auto keep = [&](const EdgeTriple* triples, std::size_t count) {
         listing_->add(triples, count);
     };
     if (listing) {
@@ -29,25 +27,22 @@ bool Session::load(bool summary, bool listing) {
     if (summary && listing) {
         // One pass feeds both, for an input that cannot be read again.
         index_.emplace(
-            [&](const QueryIndex::EdgeVisitor& add) {
-                graph_internal::readEdgeList(
-                    stream, invocation_.header, report_,
-                    [&](const graph_internal::Triple* triples, std::size_t count) {
-                        keep(triples, count);
-                        for (std::size_t i = 0; i < count; ++i) {
-                            add(triples[i].source, triples[i].target, triples[i].weight);
-                        }
-                    });
-            },
+            std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {
+                readEdgeList(stream, invocation_.header, report_,
+                             [&](const EdgeTriple* triples, std::size_t count) {
+                                 keep(triples, count);
+                                 add(triples, count);
+                             });
+            }),
             directed);
     } else if (summary) {
         index_.emplace(stream, directed, report_, invocation_.header);
     } else {
-        graph_internal::readEdgeList(stream, invocation_.header, report_, keep);
+        readEdgeList(stream, invocation_.header, report_, keep);
     }
     if (index_) {
         for (const char name : index_->vertexNames()) {
-            vertices_.set(nameSlot(name));
+            vertices_.set(slotOf(name));
         }
     }
     return !readError(report_);
@@ -78,10 +73,9 @@ bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visi
         }
         LoadReport report;
         listing_.emplace(invocation_.directed);
-        graph_internal::readEdgeList(*again, invocation_.header, report,
-                                     [&](const graph_internal::Triple* triples, std::size_t count) {
-                                         listing_->add(triples, count);
-                                     });
+        readEdgeList(
+            *again, invocation_.header, report,
+            [&](const EdgeTriple* triples, std::size_t count) { listing_->add(triples, count); });
         if (readError(report)) {
             listing_.reset();
             return false;
@@ -95,7 +89,7 @@ const RouteTable& Session::routesFrom(char from) {
     if (!labelSetting()) {
         return leastWeightRoutesFrom(from);
     }
-    std::unique_ptr<RouteTable>& routes = shortest_[nameSlot(from)];
+    std::unique_ptr<RouteTable>& routes = shortest_[slotOf(from)];
     if (!routes) {
         routes = std::make_unique<RouteTable>(tableOf(index_->shortestRoutes(from)));
     }
@@ -103,7 +97,7 @@ const RouteTable& Session::routesFrom(char from) {
 }
 
 const RouteTable& Session::leastWeightRoutesFrom(char from) {
-    std::unique_ptr<RouteTable>& routes = least_[nameSlot(from)];
+    std::unique_ptr<RouteTable>& routes = least_[slotOf(from)];
     if (!routes) {
         routes = std::make_unique<RouteTable>(
             tableOf(index_->leastWeightRoutes(from, EdgeEntries::every)));

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "graph/Graph.h"
-#include "tool/edge_listing.h"
 #include "tool/fd_input.h"
 #include "tool/messages.h"
 #include "tool/options.h"
@@ -20,6 +19,11 @@
 
 // The routes of one search, by target.
 using RouteTable = std::array<Route, 256>;
+
+// The slot of a name in a RouteTable.
+inline std::size_t slotOf(char name) {
+    return static_cast<unsigned char>(name);
+}
 
 class Session {
   public:
@@ -37,7 +41,7 @@ class Session {
     Output& out() { return out_; }
 
     // Whether `name` names a vertex of the graph.
-    bool isVertex(char name) const { return vertices_[graph_internal::nameSlot(name)]; }
+    bool isVertex(char name) const { return vertices_[slotOf(name)]; }
 
     // Every vertex, in the order answers list them: as first read, or with
     // -l in the order of the table.

@@ -11,7 +11,7 @@
 #include <array>
 #include <cstdint>
 
-#include "queries/table_summary.h"
+#include "queries/internal/table_summary.h"
 
 namespace graph_internal {
 
@@ -53,7 +53,7 @@ class RowSteps {
                 seenIn_[slot] = scan_;
                 firstWeight_[slot] = entry->weight;
             }
-            if (entry->weight != -1 && steppedIn_[slot] != scan_) {
+            if (isNeighbourEntry(entry->weight) && steppedIn_[slot] != scan_) {
                 steppedIn_[slot] = scan_;
                 if (!visit(entry->vertex, firstWeight_[slot])) {
                     return;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "queries/table_summary.h"
+#include "queries/internal/table_summary.h"
 
 namespace graph_internal {
 

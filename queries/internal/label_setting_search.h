@@ -10,7 +10,7 @@
 #include <limits>
 #include <string>
 
-#include "queries/steps.h"
+#include "queries/internal/steps.h"
 
 namespace graph_internal {
 

@@ -1,12 +1,12 @@
 // The order in which names first appear in a table (rows in order, each from
 // its head entry on): the order in which the queries break ties.
-#ifndef QUERIES_APPEARANCE_ORDER_H_
-#define QUERIES_APPEARANCE_ORDER_H_
+#ifndef GRAPH_INTERNAL_APPEARANCE_ORDER_H_
+#define GRAPH_INTERNAL_APPEARANCE_ORDER_H_
 
 #include <array>
 #include <string>
 
-#include "graph/row_index.h"
+#include "graph/internal/row_index.h"
 
 namespace graph_internal {
 
@@ -47,4 +47,4 @@ class AppearanceOrder {
 
 }  // namespace graph_internal
 
-#endif  // QUERIES_APPEARANCE_ORDER_H_
+#endif  // GRAPH_INTERNAL_APPEARANCE_ORDER_H_

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "queries/breadth_first_search.h"
-#include "queries/label_setting_search.h"
+#include "queries/internal/breadth_first_search.h"
+#include "queries/internal/label_setting_search.h"
 
 namespace graph_internal {
 

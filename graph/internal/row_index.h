@@ -8,7 +8,7 @@
 #include <array>
 #include <cstddef>
 
-#include "graph/Graph.h"
+#include "graph/weighted_graph.h"
 
 namespace graph_internal {
 

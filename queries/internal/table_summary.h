@@ -11,7 +11,7 @@
 #include <istream>
 #include <vector>
 
-#include "queries/appearance_order.h"
+#include "graph/internal/appearance_order.h"
 
 namespace graph_internal {
 
@@ -54,10 +54,9 @@ class TableSummary {
     // the loading constructors do. O(input) time, O(V^2) memory.
     TableSummary(std::istream& input, bool directed, LoadReport& report, EdgeListHeader header);
 
-    // Summarizes the table that the edges `forEachEdge` hands out would
+    // Summarizes the table that the triples `forEachBatch` hands out would
     // build. O(E) time, O(V^2) memory.
-    TableSummary(const std::function<void(const QueryIndex::EdgeVisitor&)>& forEachEdge,
-                 bool directed);
+    TableSummary(const std::function<void(const EdgeBatchVisitor&)>& forEachBatch, bool directed);
 
     const AppearanceOrder& order() const { return order_; }
 

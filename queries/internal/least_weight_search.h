@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "queries/table_summary.h"
+#include "queries/internal/table_summary.h"
 
 namespace graph_internal {
 

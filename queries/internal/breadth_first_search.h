@@ -6,7 +6,7 @@
 #include <array>
 #include <bitset>
 
-#include "graph/row_index.h"
+#include "graph/internal/row_index.h"
 
 namespace graph_internal {
 

@@ -1,0 +1,83 @@
+// QueryIndex: the queries answered from a summary of a table, built from a
+// graph or straight from an edge list.
+#ifndef GRAPH_QUERY_INDEX_H_
+#define GRAPH_QUERY_INDEX_H_
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "graph/edge_list.h"
+#include "graph/routes.h"
+
+class Graph;
+
+namespace graph_internal {
+class TableSummary;
+}
+
+// What the queries read of a table, gathered in one pass: the names in order
+// of first appearance and as read, each row's distinct neighbours with the
+// weight of the first entry naming each and the least, and every name's
+// in-degree. Each operation answers as the graph's operation of the same name
+// does on that table, in time that does not grow with the number of entries;
+// built from an edge list, it answers without the table ever being built.
+// Building one takes O(E) time and O(V^2) memory; copies share it.
+class QueryIndex {
+  public:
+    // Summarizes `graph`'s table as it is now. O(E).
+    explicit QueryIndex(const Graph& graph);
+
+    // Summarizes the table that `Graph(input, directed, report, header)` would
+    // build, reading `input` exactly as that constructor does, without the
+    // table. O(input) time, O(V^2) memory.
+    QueryIndex(std::istream& input, bool directed, LoadReport& report,
+               EdgeListHeader header = EdgeListHeader::twoRecords);
+
+    // Takes the edges of a graph one by one, as `addEdge` does.
+    using EdgeVisitor = std::function<void(char source, char target, int weight)>;
+
+    // Summarizes the table that `addEdge(source, target, weight, directed)`
+    // would build for each edge `forEachEdge` hands to its visitor, in order.
+    // O(E) time, O(V^2) memory.
+    QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdge, bool directed);
+
+    // As the constructor above, for edges handed on a batch at a time, as
+    // readEdgeList hands them. O(E) time, O(V^2) memory.
+    QueryIndex(const std::function<void(const EdgeBatchVisitor&)>& forEachBatch, bool directed);
+
+    // As the graph's operations of the same names, in O(V^2) time (Reachable
+    // in O(V + S), the least-weight routes in O(V * S), S the distinct
+    // steps); with EdgeEntries::every, ties and the order of the routes follow
+    // `namesAsRead()`.
+    bool Reachable(char from, char to) const;
+    int Dijkstra(char from, char to) const;
+    std::string topoSort() const;
+    std::string topoSort(EdgeEntries entries) const;
+    std::optional<std::int64_t> shortestDistance(char from, char to) const;
+    std::vector<std::pair<char, std::optional<std::int64_t>>> shortestDistances(char from) const;
+    std::string shortestPath(char from, char to) const;
+    std::vector<Route> shortestRoutes(char from) const;
+    Route leastWeightRoute(char from, char to, EdgeEntries entries = EdgeEntries::neighbours) const;
+    std::vector<Route> leastWeightRoutes(char from,
+                                         EdgeEntries entries = EdgeEntries::neighbours) const;
+    TopoObstacle topoObstacle(EdgeEntries entries = EdgeEntries::neighbours) const;
+    std::string vertexNames() const;
+
+    // Every name once, in the order it was first read, each edge's source
+    // before its target; for an index built from a Graph, the table's order. O(V).
+    std::string namesAsRead() const;
+
+    // The number of rows of the table: the graph's `vertexCount`. O(1).
+    int vertexCount() const;
+
+  private:
+    std::shared_ptr<const graph_internal::TableSummary> summary_;
+};
+
+#endif  // GRAPH_QUERY_INDEX_H_
