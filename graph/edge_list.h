@@ -79,6 +79,11 @@ struct EdgeTriple {
 // Takes the triples read, in order, a batch at a time.
 using EdgeBatchVisitor = std::function<void(const EdgeTriple* triples, std::size_t count)>;
 
+// Reads up to `size` bytes of a file at `offset` into `buffer` and returns
+// how many it read, fewer only at the file's end; throws on a read error. It
+// may be called from several threads at once.
+using ReadAt = std::function<std::size_t(std::uint64_t offset, char* buffer, std::size_t size)>;
+
 // readEdgeList()
 //
 // Reads `input` as the Graph loading constructors do, taking exactly the bytes

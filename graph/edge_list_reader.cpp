@@ -1,6 +1,8 @@
 #include <istream>
 
 #include "graph/edge_list.h"
+#include "graph/internal/edge_list_reader.h"
+#include "graph/internal/usual_triples.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -40,7 +42,12 @@ struct GetArea : std::streambuf {
 // counted window by window, for the positions a report gives.
 class ByteWindow {
   public:
-    explicit ByteWindow(std::streambuf& buffer) : buffer_(buffer) {}
+    // Reads `buffer`, whose next byte stands at `start`.
+    ByteWindow(std::streambuf& buffer, const InputPosition& start)
+        : buffer_(buffer),
+          base_(start.offset),
+          linesBefore_(start.line - 1),
+          lineStart_(start.offset - (start.column - 1)) {}
     ByteWindow(const ByteWindow&) = delete;
     ByteWindow& operator=(const ByteWindow&) = delete;
     ~ByteWindow() { release(); }
@@ -50,6 +57,15 @@ class ByteWindow {
 
     // Takes the byte that `peek` returned.
     void take() { ++next_; }
+
+    // Takes the triples of the usual shape that start here, within the
+    // window, at most `capacity` of them into `out`; see parseUsualTriples.
+    std::size_t takeUsualTriples(EdgeTriple* out, std::size_t capacity) {
+        const auto left = static_cast<std::size_t>(end_ - next_);
+        return left >= graph_internal::kUsualTriplesReach
+                   ? graph_internal::parseUsualTriples(next_, end_, out, capacity)
+                   : 0;
+    }
 
     // Whether the end of the input has been seen (what sets eofbit).
     bool atEnd() const { return atEnd_; }
@@ -65,7 +81,8 @@ class ByteWindow {
                 break;
             }
         }
-        const auto lines = static_cast<std::uint64_t>(std::count(start_, next_, '\n'));
+        const auto lines =
+            static_cast<std::uint64_t>(graph_internal::countLineFeeds(start_, next_));
         return {offset(), linesBefore_ + lines + 1, offset() - lineStart + 1};
     }
 
@@ -91,7 +108,7 @@ class ByteWindow {
             return EOF;
         }
         next_ = end_;
-        linesBefore_ += static_cast<std::uint64_t>(std::count(start_, end_, '\n'));
+        linesBefore_ += static_cast<std::uint64_t>(graph_internal::countLineFeeds(start_, end_));
         for (const char* at = end_; at != start_;) {
             if (*--at == '\n') {
                 lineStart_ = base_ + static_cast<std::uint64_t>(at - start_) + 1;
@@ -125,9 +142,9 @@ class ByteWindow {
     const char* end_ = nullptr;
     bool inPlace_ = false;  // the window is the buffer's own get area
     char copy_ = '\0';
-    std::uint64_t base_ = 0;         // the offset of start_
-    std::uint64_t linesBefore_ = 0;  // line feeds before start_
-    std::uint64_t lineStart_ = 0;    // the offset of the first byte of a line at or before start_
+    std::uint64_t base_;         // the offset of start_
+    std::uint64_t linesBefore_;  // line feeds before start_
+    std::uint64_t lineStart_;    // the offset of the first byte of a line at or before start_
     bool atEnd_ = false;
 };
 
@@ -207,6 +224,19 @@ class ItemParser {
     bool readTriples(EdgeTriple* batch, std::size_t capacity, std::size_t& count,
                      LoadReport& report) {
         for (; count < capacity; ++count) {
+            if (scalarLeft_ > 0) {
+                --scalarLeft_;
+            } else {
+                const std::size_t usual = in_.takeUsualTriples(batch + count, capacity - count);
+                count += usual;
+                // Where the fast path finds nothing, the next few triples are
+                // read without asking it again: an input of another shape
+                // then costs little more than before.
+                scalarLeft_ = usual == 0 ? kScalarAfterMiss : 0;
+                if (count == capacity) {
+                    break;
+                }
+            }
             if (skipSpace() == EOF) {
                 report.stoppedAt = in_.position();
                 report.stop = Stop::endOfInput;
@@ -285,15 +315,25 @@ class ItemParser {
         return Stop::endOfInput;
     }
 
+    static constexpr int kScalarAfterMiss = 32;
+
     ByteWindow& in_;
     std::uint64_t numberStart_ = 0;
+    int scalarLeft_ = 0;  // triples to read before the fast path is tried again
 };
 
 }  // namespace
 
 void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report,
                   const EdgeBatchVisitor& visit) {
+    graph_internal::readEdgeListFrom(input, header, InputPosition(), report, visit);
+}
+
+void graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header,
+                                      const InputPosition& start, LoadReport& report,
+                                      const EdgeBatchVisitor& visit) {
     report = LoadReport();
+    report.stoppedAt = start;
     const bool withHeader = header == EdgeListHeader::twoRecords;
     const std::istream::sentry ready(input, /*noskipws=*/true);
     if (!ready) {
@@ -302,7 +342,7 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
     }
     std::ios_base::iostate state = std::ios_base::failbit;
     {
-        ByteWindow window(*input.rdbuf());
+        ByteWindow window(*input.rdbuf(), start);
         ItemParser parser(window);
         // Triples are read a batch at a time and handed on between batches,
         // so that only the stream buffer can throw while reading: whatever it

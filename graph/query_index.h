@@ -39,6 +39,13 @@ class QueryIndex {
     QueryIndex(std::istream& input, bool directed, LoadReport& report,
                EdgeListHeader header = EdgeListHeader::twoRecords);
 
+    // Summarizes the table that reading the first `size` bytes of a file that
+    // `readAt` reads as a stream would build, with the same report, reading
+    // up to `jobs` parts of it at once on threads of their own. O(size / jobs)
+    // time, O(jobs * V^2) memory.
+    QueryIndex(const ReadAt& readAt, std::uint64_t size, bool directed, LoadReport& report,
+               EdgeListHeader header = EdgeListHeader::twoRecords, unsigned jobs = 1);
+
     // Takes the edges of a graph one by one, as `addEdge` does.
     using EdgeVisitor = std::function<void(char source, char target, int weight)>;
 

@@ -1,9 +1,12 @@
 #include "graph/query_index.h"
 
+#include "graph/internal/edge_list_parts.h"
+#include "queries/internal/entry_matrix.h"
 #include "queries/internal/least_weight_search.h"
 #include "queries/internal/shortest_paths.h"
 #include "queries/internal/topo_sort.h"
 
+using graph_internal::EntryMatrix;
 using graph_internal::SummarySteps;
 using graph_internal::TableSummary;
 
@@ -11,7 +14,19 @@ QueryIndex::QueryIndex(const Graph& graph) : summary_(std::make_shared<TableSumm
 
 QueryIndex::QueryIndex(std::istream& input, bool directed, LoadReport& report,
                        EdgeListHeader header)
-    : summary_(std::make_shared<TableSummary>(input, directed, report, header)) {}
+    : QueryIndex(std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {
+                     readEdgeList(input, header, report, add);
+                 }),
+                 directed) {}
+
+QueryIndex::QueryIndex(const ReadAt& readAt, std::uint64_t size, bool directed, LoadReport& report,
+                       EdgeListHeader header, unsigned jobs) {
+    const EntryMatrix matrix = graph_internal::readEdgeListInParts<EntryMatrix>(
+        readAt, size, header, jobs, report, [directed] { return EntryMatrix(directed); });
+    auto summary = std::make_shared<TableSummary>();
+    matrix.summarizeInto(*summary);
+    summary_ = std::move(summary);
+}
 
 QueryIndex::QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdge, bool directed)
     : QueryIndex(std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {
@@ -23,8 +38,14 @@ QueryIndex::QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdg
                  directed) {}
 
 QueryIndex::QueryIndex(const std::function<void(const EdgeBatchVisitor&)>& forEachBatch,
-                       bool directed)
-    : summary_(std::make_shared<TableSummary>(forEachBatch, directed)) {}
+                       bool directed) {
+    EntryMatrix matrix(directed);
+    forEachBatch(
+        [&](const EdgeTriple* triples, std::size_t count) { matrix.addTriples(triples, count); });
+    auto summary = std::make_shared<TableSummary>();
+    matrix.summarizeInto(*summary);
+    summary_ = std::move(summary);
+}
 
 bool QueryIndex::Reachable(char from, char to) const {
     SummarySteps steps(*summary_);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ios>
+#include <system_error>
 
 FdStreamBuffer::FdStreamBuffer(int fd, bool owned)
     : fd_(fd), owned_(owned), buffer_(new char[kBufferBytes]) {
@@ -88,15 +89,61 @@ std::istream* InputFile::readAgain() {
 
 int InputFile::readError() const {
     const FdStreamBuffer* buffer = fdBuffer(stream_);
-    return buffer ? buffer->error() : 0;
+    return readAtError_ != 0 ? readAtError_.load() : buffer ? buffer->error() : 0;
 }
 
 std::string InputFile::start() const {
     const FdStreamBuffer* buffer = fdBuffer(stream_);
-    return buffer ? buffer->start() : std::string();
+    if (!canReadInParts()) {
+        return buffer ? buffer->start() : std::string();
+    }
+    std::string start(FdStreamBuffer::kStartBytes, '\0');
+    start.resize(readAt()(0, start.data(), start.size()));
+    return start;
 }
 
 bool InputFile::startIsWhole() const {
     const FdStreamBuffer* buffer = fdBuffer(stream_);
-    return buffer != nullptr && buffer->startIsWhole();
+    return canReadInParts() ? size() <= FdStreamBuffer::kStartBytes
+                            : buffer != nullptr && buffer->startIsWhole();
+}
+
+bool InputFile::canReadInParts() const {
+    return canReadAgain();
+}
+
+std::uint64_t InputFile::size() const {
+    const FdStreamBuffer* buffer = fdBuffer(stream_);
+    struct stat status;
+    if (buffer == nullptr || ::fstat(buffer->fd(), &status) != 0 ||
+        status.st_size < buffer->origin()) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(status.st_size - buffer->origin());
+}
+
+ReadAt InputFile::readAt() const {
+    const FdStreamBuffer* buffer = fdBuffer(stream_);
+    const int fd = buffer->fd();
+    const auto origin = static_cast<std::uint64_t>(buffer->origin());
+    std::atomic<int>* error = &readAtError_;
+    return [fd, origin, error](std::uint64_t offset, char* bytes, std::size_t size) {
+        std::size_t got = 0;
+        while (got < size) {
+            const ssize_t read =
+                ::pread(fd, bytes + got, size - got, static_cast<off_t>(origin + offset + got));
+            if (read < 0 && errno == EINTR) {
+                continue;
+            }
+            if (read < 0) {
+                error->store(errno);
+                throw std::system_error(errno, std::generic_category(), "read error");
+            }
+            if (read == 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(read);
+        }
+        return got;
+    };
 }

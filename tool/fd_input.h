@@ -6,10 +6,14 @@
 
 #include <sys/types.h>
 
+#include <atomic>
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <streambuf>
 #include <string>
+
+#include "graph/Graph.h"
 
 // A stream buffer over a file descriptor. A failed read throws, as file
 // buffers do, so a stream reading through it goes bad; `error()` keeps errno.
@@ -36,6 +40,9 @@ class FdStreamBuffer : public std::streambuf {
     // Drops what is buffered and reads again from where this buffer started;
     // false when that cannot be done.
     bool restart();
+
+    int fd() const { return fd_; }
+    off_t origin() const { return origin_; }
 
   protected:
     int_type underflow() override;
@@ -72,16 +79,25 @@ class InputFile {
     // errno of a read error, or 0 when none is known.
     int readError() const;
 
-    // The first bytes read, as FdStreamBuffer::start says; empty for a stream
-    // of another kind.
+    // The first bytes of the input (at most FdStreamBuffer::kStartBytes),
+    // and whether they are all of it: read for a regular file, else as the
+    // stream met them; empty for a stream of another kind.
     std::string start() const;
     bool startIsWhole() const;
+
+    // For a regular file: its size from where reading starts, and a reader of
+    // its bytes by offset from there, for reading it in parts (pread, so that
+    // threads may share it). False for any other input.
+    bool canReadInParts() const;
+    std::uint64_t size() const;
+    ReadAt readAt() const;
 
   private:
     std::unique_ptr<FdStreamBuffer> buffer_;
     std::unique_ptr<std::istream> ownStream_;
     std::istream* stream_ = nullptr;
     int openError_ = 0;
+    mutable std::atomic<int> readAtError_{0};  // errno of a failed pread
 };
 
 #endif  // TOOL_FD_INPUT_H_

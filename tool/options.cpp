@@ -3,6 +3,7 @@
 #include <getopt.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -13,15 +14,20 @@ namespace {
 constexpr int kNoHeader = 256;  // a long option without a short form
 
 const option kLongOptions[] = {
-    {"commands", required_argument, nullptr, 'c'}, {"directed", no_argument, nullptr, 'd'},
-    {"help", no_argument, nullptr, 'h'},           {"label-setting", no_argument, nullptr, 'l'},
-    {"minimum", no_argument, nullptr, 'm'},        {"no-header", no_argument, nullptr, kNoHeader},
-    {"version", no_argument, nullptr, 'V'},        {nullptr, 0, nullptr, 0},
+    {"commands", required_argument, nullptr, 'c'},
+    {"directed", no_argument, nullptr, 'd'},
+    {"help", no_argument, nullptr, 'h'},
+    {"jobs", required_argument, nullptr, 'j'},
+    {"label-setting", no_argument, nullptr, 'l'},
+    {"minimum", no_argument, nullptr, 'm'},
+    {"no-header", no_argument, nullptr, kNoHeader},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
 };
 
 // The leading colon has getopt_long tell a missing argument (':') from an
 // unknown option ('?') and print nothing itself.
-constexpr char kShortOptions[] = ":c:dhlmV";
+constexpr char kShortOptions[] = ":c:dhj:lmV";
 
 // The long options `name` abbreviates (all, for a name that is whole).
 std::vector<const option*> optionsNamed(const std::string& name) {
@@ -119,6 +125,16 @@ std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
             case 'h':
                 invocation.help = true;
                 break;
+            case 'j': {
+                char* end = nullptr;
+                const unsigned long jobs = std::strtoul(optarg, &end, 10);
+                if (*optarg < '0' || *optarg > '9' || *end != '\0' || jobs == 0 || jobs > 1024) {
+                    problem = "invalid number of jobs: " + quoted(optarg);
+                    return std::nullopt;
+                }
+                invocation.jobs = static_cast<unsigned>(jobs);
+                break;
+            }
             case 'l':
                 invocation.meaning = Meaning::labelSetting;
                 break;

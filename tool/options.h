@@ -21,6 +21,7 @@ struct Invocation {
     bool directed = false;
     Meaning meaning = Meaning::leastWeight;  // the last of -l and -m given
     EdgeListHeader header = EdgeListHeader::twoRecords;
+    unsigned jobs = 0;  // parts of a regular FILE read at once; 0: one per processor
     std::optional<std::string> commandsFile;  // --commands CMDFILE
     std::string file;                         // FILE; "-" is standard input
     std::vector<std::string> command;         // COMMAND and its ARGS

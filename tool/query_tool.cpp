@@ -201,6 +201,8 @@ std::string usageText() {
            "\n"
            "Options:\n"
            "  -d, --directed          load every triple as one directed edge\n"
+           "  -j, --jobs=N            read a regular FILE in N parts at once (default:\n"
+           "                          one per processor available)\n"
            "  -l, --label-setting     answer by the library's rules: first parallel edge,\n"
            "                          vertices settled once, weight -1 edges hidden, the\n"
            "                          table's order (notes where not the least weight)\n"

@@ -1,6 +1,15 @@
 #include "tool/session.h"
 
+#include <sched.h>
+
 namespace {
+
+// The processors this process may run on.
+unsigned processors() {
+    cpu_set_t set;
+    return ::sched_getaffinity(0, sizeof set, &set) == 0 ? static_cast<unsigned>(CPU_COUNT(&set))
+                                                         : 1;
+}
 
 RouteTable tableOf(const std::vector<Route>& routes) {
     RouteTable table;
@@ -35,6 +44,9 @@ bool Session::load(bool summary, bool listing) {
                              });
             }),
             directed);
+    } else if (summary && input_.canReadInParts() && jobs() > 1) {
+        index_.emplace(input_.readAt(), input_.size(), directed, report_, invocation_.header,
+                       jobs());
     } else if (summary) {
         index_.emplace(stream, directed, report_, invocation_.header);
     } else {
@@ -54,6 +66,10 @@ bool Session::readError(const LoadReport& report) {
     }
     say(readErrorText(input_.readError()));
     return true;
+}
+
+unsigned Session::jobs() const {
+    return invocation_.jobs != 0 ? invocation_.jobs : processors();
 }
 
 std::string Session::names() const {

@@ -67,6 +67,9 @@ class Session {
   private:
     bool readError(const LoadReport& report);
 
+    // How many parts of a regular FILE to read at once.
+    unsigned jobs() const;
+
     const Invocation& invocation_;
     InputFile& input_;
     Output& out_;

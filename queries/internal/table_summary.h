@@ -36,6 +36,16 @@ struct Neighbour {
     int leastWeight(EdgeEntries rule) const {
         return rule == EdgeEntries::every && hiddenEntries > 0 ? std::min(least, -1) : least;
     }
+
+    // Counts one more entry naming it, of `weight`.
+    void note(int weight) {
+        if (isNeighbourEntry(weight)) {
+            ++entries;
+            least = std::min(least, weight);
+        } else {
+            ++hiddenEntries;
+        }
+    }
 };
 
 class TableSummary {
@@ -47,16 +57,11 @@ class TableSummary {
         const Neighbour* end() const { return last; }
     };
 
+    // Nothing, for EntryMatrix::summarizeInto to fill.
+    TableSummary() = default;
+
     // Summarizes `graph`'s table. O(E) time, O(min(E, V^2)) memory.
     explicit TableSummary(const Graph& graph);
-
-    // Summarizes the table that loading `input` would build, reading it as
-    // the loading constructors do. O(input) time, O(V^2) memory.
-    TableSummary(std::istream& input, bool directed, LoadReport& report, EdgeListHeader header);
-
-    // Summarizes the table that the triples `forEachBatch` hands out would
-    // build. O(E) time, O(V^2) memory.
-    TableSummary(const std::function<void(const EdgeBatchVisitor&)>& forEachBatch, bool directed);
 
     const AppearanceOrder& order() const { return order_; }
 
@@ -83,7 +88,7 @@ class TableSummary {
     int rowCount() const { return rowCount_; }
 
   private:
-    friend class EntryMatrix;
+    friend class EntryMatrix;  // fills a summary of what it noted
 
     AppearanceOrder order_;
     AppearanceOrder readOrder_;

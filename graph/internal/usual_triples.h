@@ -1,0 +1,48 @@
+// The fast path of the edge-list reader: triples of the usual shape, parsed
+// many at a time with vector instructions where the machine has them.
+#ifndef GRAPH_INTERNAL_USUAL_TRIPLES_H_
+#define GRAPH_INTERNAL_USUAL_TRIPLES_H_
+
+#include <cstddef>
+
+#include "graph/edge_list.h"
+
+namespace graph_internal {
+
+// The bytes past `next` that parseUsualTriples may read, at most, to parse
+// the triples that start within the first 64.
+constexpr std::size_t kUsualTriplesReach = 80;
+
+// Parses, from `next` (where a triple starts, after any whitespace), triples
+// of the usual shape: a name byte and a name byte, each followed by
+// whitespace, then a weight of an optional sign and 1 to 8 digits followed by
+// whitespace, the items separated by any whitespace. Writes at most
+// `capacity` of them to `out`, moves `next` to the end of the last one's
+// weight, and returns how many; it stops before a triple of another shape
+// (which `>>` may still read) and before one not wholly within the 64 bytes
+// it examines when fewer than kUsualTriplesReach bytes remain before `end`.
+// Each triple is exactly what `>>` would read there. O(bytes parsed).
+std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* out,
+                              std::size_t capacity);
+
+// The same with the instruction set given, for the tests to compare: 0 the
+// portable code, 1 SSE2, 2 AVX2, 3 AVX-512; an instruction set the machine
+// lacks falls back to the best it has.
+std::size_t parseUsualTriplesWith(int instructionSet, const char*& next, const char* end,
+                                  EdgeTriple* out, std::size_t capacity);
+
+// The line feeds from `begin` to `end`, counted many bytes at a time. O(bytes).
+std::size_t countLineFeeds(const char* begin, const char* end);
+
+// The fast path built for AVX2 and for AVX-512 (x86-64 only), called only on
+// machines that have them.
+std::size_t parseUsualTriplesAvx2(const char*& next, const char* end, EdgeTriple* out,
+                                  std::size_t capacity);
+std::size_t parseUsualTriplesAvx512(const char*& next, const char* end, EdgeTriple* out,
+                                    std::size_t capacity);
+std::size_t countLineFeedsAvx2(const char* begin, const char* end);
+std::size_t countLineFeedsAvx512(const char* begin, const char* end);
+
+}  // namespace graph_internal
+
+#endif  // GRAPH_INTERNAL_USUAL_TRIPLES_H_
