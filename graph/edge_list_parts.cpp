@@ -13,8 +13,9 @@ namespace {
 // Blocks small enough to stay in a core's cache while they are parsed.
 constexpr std::size_t kBlockBytes = std::size_t{1} << 18;
 
-// Parts smaller than this are not worth a thread.
-constexpr std::uint64_t kLeastPartBytes = std::uint64_t{1} << 20;
+// Parts smaller than this are not worth a thread and a summary of their own,
+// whose memory is first touched at some cost.
+constexpr std::uint64_t kLeastPartBytes = std::uint64_t{16} << 20;
 
 // The bytes [begin, end) of a file, a block at a time; what `readAt` throws
 // passes on, and a stream takes it for a read error.

@@ -35,6 +35,11 @@ bool hasAvx512() {
            __builtin_cpu_supports("avx512bw");
 }
 
+bool hasAvx512Vbmi() {
+    return hasAvx512() && __builtin_cpu_supports("avx512vbmi") &&
+           __builtin_cpu_supports("avx512vbmi2");
+}
+
 // SSE2 is part of every x86-64 machine: a window is classified 16 bytes at a
 // time.
 inline std::uint64_t inRange(__m128i bytes, char low, char span) {
@@ -91,6 +96,9 @@ Count counterFor() {
 // The best code for `instructionSet` that this machine runs.
 Parse parserFor(int instructionSet) {
 #if defined(__x86_64__)
+    if (instructionSet >= 4 && hasAvx512Vbmi()) {
+        return parseUsualTriplesAvx512Vbmi;
+    }
     if (instructionSet >= 3 && hasAvx512()) {
         return parseUsualTriplesAvx512;
     }
@@ -109,7 +117,7 @@ Parse parserFor(int instructionSet) {
 
 std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* out,
                               std::size_t capacity) {
-    static const Parse parse = parserFor(3);
+    static const Parse parse = parserFor(4);
     return parse(next, end, out, capacity);
 }
 

@@ -5,34 +5,37 @@
 
 namespace graph_internal {
 
-// A name is first read in a triple whose entry is the first of its row to
-// name it, so the order names were read in is noted here alone.
-void EntryMatrix::noteFirstEntry(Row& row, char owner, char target, int weight) {
-    readOrder_.see(owner);
+// A name is first read in a triple that is the first between its two names,
+// so the order names were read in is noted here alone.
+void EntryMatrix::noteFirstEntry(char source, char target, int weight) {
+    readOrder_.see(source);
     readOrder_.see(target);
-    Cell& cell = row.cells[nameSlot(target)];
-    cell.least = INT_MAX;
-    cell.first = weight;
-    if (target == owner) {
+    Cell& noted = cell(source, target);
+    noted.least = INT_MAX;
+    noted.first = weight;  // `entries` is counted already
+    Row& row = rows_[source];
+    if (source == target) {
         row.selfAfter = row.nameCount;
-    } else {
-        row.names[row.nameCount++] = target;
+        return;
+    }
+    row.names[row.nameCount++] = target;
+    if (!directed_) {
+        Row& reverse = rows_[target];
+        reverse.names[reverse.nameCount++] = source;
     }
 }
 
 void EntryMatrix::addTriples(const EdgeTriple* triples, std::size_t count) {
-    // One loop for each kind of graph, so that neither asks which it is.
-    const auto addAll = [&](bool directed) {
-        for (const EdgeTriple* triple = triples; triple != triples + count; ++triple) {
-            forEachEntryOf(*triple, directed, [&](char owner, char target, int weight) {
-                add(owner, target, weight);
-            });
-        }
-    };
+    // One loop for each kind of table, so that neither asks which it is.
+    const EdgeTriple* const end = triples + count;
     if (directed_) {
-        addAll(true);
+        for (const EdgeTriple* triple = triples; triple != end; ++triple) {
+            add<true>(triple->source, triple->target, triple->weight);
+        }
     } else {
-        addAll(false);
+        for (const EdgeTriple* triple = triples; triple != end; ++triple) {
+            add<false>(triple->source, triple->target, triple->weight);
+        }
     }
 }
 
@@ -40,6 +43,8 @@ void EntryMatrix::merge(const EntryMatrix& later) {
     for (const char name : later.readOrder_.names()) {
         readOrder_.see(name);
     }
+    // Names new to a row are those whose cell held nothing before: name them
+    // all before the cells take `later`'s entries.
     for (const char owner : later.rows_.owners()) {
         const Row& from = *later.rows_.find(owner);
         Row& into = rows_[owner];
@@ -48,16 +53,22 @@ void EntryMatrix::merge(const EntryMatrix& later) {
             if (i == from.selfAfter && !selfPlaced) {
                 into.selfAfter = into.nameCount;
             }
-            if (i < from.nameCount && into.cells[nameSlot(from.names[i])].entries == 0) {
+            const Cell* known = i < from.nameCount ? findCell(owner, from.names[i]) : nullptr;
+            if (i < from.nameCount && (known == nullptr || known->entries == 0)) {
                 into.names[into.nameCount++] = from.names[i];
             }
         }
-        for (std::size_t slot = 0; slot < 256; ++slot) {
-            const Cell& part = from.cells[slot];
-            Cell& whole = into.cells[slot];
+    }
+    for (std::size_t row = 0; row < 256; ++row) {
+        if (!later.cells_[row]) {
+            continue;
+        }
+        for (std::size_t column = 0; column < 256; ++column) {
+            const Cell& part = (*later.cells_[row])[column];
             if (part.entries == 0) {
                 continue;
             }
+            Cell& whole = cell(static_cast<char>(row), static_cast<char>(column));
             if (whole.entries == 0) {
                 whole = part;
             } else {
@@ -75,12 +86,12 @@ void EntryMatrix::summarizeInto(TableSummary& summary) const {
     for (const char head : rows_.owners()) {
         const Row& row = *rows_.find(head);
         const auto neighbourOf = [&](char name) {
-            const Cell& cell = row.cells[nameSlot(name)];
-            summary.inDegree_[nameSlot(name)] += static_cast<std::int64_t>(cell.entries);
+            const Cell& noted = *findCell(head, name);
+            summary.inDegree_[nameSlot(name)] += static_cast<std::int64_t>(noted.entries);
             // The head entry comes first, so a self-loop weighs what it does.
-            return Neighbour{name, name == head ? -1 : cell.first,
-                             cell.entries > cell.hiddenEntries ? cell.least : INT_MAX,
-                             cell.entries - cell.hiddenEntries, cell.hiddenEntries};
+            return Neighbour{name, name == head ? -1 : noted.first,
+                             noted.entries > noted.hiddenEntries ? noted.least : INT_MAX,
+                             noted.entries - noted.hiddenEntries, noted.hiddenEntries};
         };
         const auto first = static_cast<std::uint32_t>(summary.neighbours_.size());
         summary.order_.see(head);

@@ -9,11 +9,19 @@
 #include <ios>
 #include <system_error>
 
+// A regular file is read as it is when reading begins: what is appended
+// later is not read, so that every reading of it reads the same bytes. One
+// that says it is empty (as files under /proc do) is read as a stream.
 FdStreamBuffer::FdStreamBuffer(int fd, bool owned)
     : fd_(fd), owned_(owned), buffer_(new char[kBufferBytes]) {
     struct stat status;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        origin_ = ::lseek(fd, 0, SEEK_CUR);
+        const off_t origin = ::lseek(fd, 0, SEEK_CUR);
+        if (origin >= 0 && status.st_size > origin) {
+            origin_ = origin;
+            length_ = static_cast<std::uint64_t>(status.st_size - origin);
+            left_ = length_;
+        }
     }
 }
 
@@ -22,6 +30,7 @@ bool FdStreamBuffer::restart() {
         return false;
     }
     setg(nullptr, nullptr, nullptr);
+    left_ = length_;
     capturing_ = false;  // the start is what the first reading met
     return true;
 }
@@ -33,14 +42,15 @@ FdStreamBuffer::~FdStreamBuffer() {
 }
 
 FdStreamBuffer::int_type FdStreamBuffer::underflow() {
-    ssize_t bytes;
-    do {
-        bytes = ::read(fd_, buffer_.get(), kBufferBytes);
-    } while (bytes < 0 && errno == EINTR);
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferBytes, left_));
+    ssize_t bytes = 0;
+    while (wanted > 0 && (bytes = ::read(fd_, buffer_.get(), wanted)) < 0 && errno == EINTR) {
+    }
     if (bytes < 0) {
         error_ = errno;
         throw std::ios_base::failure("read error");
     }
+    left_ -= static_cast<std::uint64_t>(bytes);
     setg(buffer_.get(), buffer_.get(), buffer_.get() + bytes);
     if (capturing_ && start_.size() < kStartBytes && !startIsWhole_) {
         start_.append(buffer_.get(),
@@ -114,12 +124,7 @@ bool InputFile::canReadInParts() const {
 
 std::uint64_t InputFile::size() const {
     const FdStreamBuffer* buffer = fdBuffer(stream_);
-    struct stat status;
-    if (buffer == nullptr || ::fstat(buffer->fd(), &status) != 0 ||
-        status.st_size < buffer->origin()) {
-        return 0;
-    }
-    return static_cast<std::uint64_t>(status.st_size - buffer->origin());
+    return buffer ? buffer->length() : 0;
 }
 
 ReadAt InputFile::readAt() const {

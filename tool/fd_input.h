@@ -34,7 +34,7 @@ class FdStreamBuffer : public std::streambuf {
     static constexpr std::size_t kStartBytes = 4096;
 
     // Whether the descriptor is a regular file, which `restart` can read
-    // again from where this buffer started.
+    // again from where this buffer started, as it was when this was made.
     bool canRestart() const { return origin_ >= 0; }
 
     // Drops what is buffered and reads again from where this buffer started;
@@ -43,6 +43,10 @@ class FdStreamBuffer : public std::streambuf {
 
     int fd() const { return fd_; }
     off_t origin() const { return origin_; }
+
+    // For a regular file, the bytes it held from where this buffer started
+    // when it was made: all this buffer reads of it.
+    std::uint64_t length() const { return length_; }
 
   protected:
     int_type underflow() override;
@@ -53,6 +57,8 @@ class FdStreamBuffer : public std::streambuf {
     int fd_;
     bool owned_;
     off_t origin_ = -1;  // the descriptor's offset before the first read
+    std::uint64_t length_ = ~std::uint64_t{0};
+    std::uint64_t left_ = ~std::uint64_t{0};  // of length_, not read yet
     int error_ = 0;
     std::string start_;
     bool startIsWhole_ = false;

@@ -11,6 +11,15 @@ unsigned processors() {
                                                          : 1;
 }
 
+// Whether two readings of one input took the same bytes, as far as their
+// reports can tell.
+bool sameReading(const LoadReport& first, const LoadReport& again) {
+    return first.triples == again.triples && first.stop == again.stop &&
+           first.stoppedAt.offset == again.stoppedAt.offset && first.found == again.found &&
+           first.joinedWeight == again.joinedWeight &&
+           first.joinedAt.offset == again.joinedAt.offset;
+}
+
 RouteTable tableOf(const std::vector<Route>& routes) {
     RouteTable table;
     for (const Route& route : routes) {
@@ -94,6 +103,12 @@ bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visi
             [&](const EdgeTriple* triples, std::size_t count) { listing_->add(triples, count); });
         if (readError(report)) {
             listing_.reset();
+            return false;
+        }
+        // Never a listing of other contents than the answers were read from.
+        if (!sameReading(report_, report)) {
+            listing_.reset();
+            say("the input changed while it was read");
             return false;
         }
     }

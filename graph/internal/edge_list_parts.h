@@ -3,6 +3,7 @@
 #ifndef GRAPH_INTERNAL_EDGE_LIST_PARTS_H_
 #define GRAPH_INTERNAL_EDGE_LIST_PARTS_H_
 
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <thread>
@@ -12,6 +13,9 @@
 #include "graph/edge_list.h"
 
 namespace graph_internal {
+
+// Parts for each thread that reads.
+constexpr unsigned kPartsPerJob = 4;
 
 // Reads bytes [begin, end) of a file through `readAt` as readEdgeList reads a
 // stream that stands at `start`. O(end - begin).
@@ -37,18 +41,20 @@ struct PartReading {
 void addPartReport(LoadReport& whole, const LoadReport& part, std::uint64_t linesBefore);
 
 // Reads the first `size` bytes through `readAt` as readEdgeList reads a
-// stream, each of up to `jobs` parts into a Consumer (made by
-// `make()`, taking triples by addTriples(triples, count)) on a thread of its
-// own. The parts are then taken in order into the first part's consumer, with
-// Consumer::merge: a part counts only if reading had not stopped before it
-// and the part before ended exactly where it begins, where a triple starts;
-// from the first part that does not, the rest of the file is read again in
-// order. Fills `report` as reading it whole would. O(size / jobs) time per
-// thread.
+// stream, in parts that up to `jobs` threads take in turn, each part into a
+// Consumer of its own (made by `make()`, taking triples by
+// addTriples(triples, count)). The parts are then taken in order into the first part's consumer,
+// with Consumer::merge: a part counts only if reading had not stopped before it and the part before
+// ended exactly where it begins, where a triple starts; from the first part that does not, the rest
+// of the file is read again in order. Fills `report` as reading it whole would. O(size / jobs) time
+// per thread.
 template <typename Consumer, typename Make>
 Consumer readEdgeListInParts(const ReadAt& readAt, std::uint64_t size, EdgeListHeader header,
                              unsigned jobs, LoadReport& report, Make make) {
-    const std::vector<std::uint64_t> bounds = partBoundaries(readAt, size, jobs);
+    // A few parts for each thread, taken in turn: a thread on a busier or
+    // slower core then reads fewer of them.
+    const std::vector<std::uint64_t> bounds =
+        partBoundaries(readAt, size, jobs <= 1 ? 1 : jobs * kPartsPerJob);
     const std::size_t parts = bounds.size() - 1;
     std::vector<PartReading<Consumer>> readings;
     for (std::size_t part = 0; part < parts; ++part) {
@@ -63,21 +69,21 @@ Consumer readEdgeListInParts(const ReadAt& readAt, std::uint64_t size, EdgeListH
                           });
     };
     std::vector<std::exception_ptr> failures(parts);
-    std::vector<std::thread> threads;
-    for (std::size_t part = 1; part < parts; ++part) {
-        threads.emplace_back([&, part] {
+    std::atomic<std::size_t> nextPart{0};
+    const auto work = [&] {
+        for (std::size_t part; (part = nextPart++) < parts;) {
             try {
                 readPart(part);
             } catch (...) {
                 failures[part] = std::current_exception();
             }
-        });
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned thread = 1; thread < jobs && thread < parts; ++thread) {
+        threads.emplace_back(work);
     }
-    try {
-        readPart(0);
-    } catch (...) {
-        failures[0] = std::current_exception();
-    }
+    work();
     for (std::thread& thread : threads) {
         thread.join();
     }

@@ -26,20 +26,22 @@ std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* ou
                               std::size_t capacity);
 
 // The same with the instruction set given, for the tests to compare: 0 the
-// portable code, 1 SSE2, 2 AVX2, 3 AVX-512; an instruction set the machine
-// lacks falls back to the best it has.
+// portable code, 1 SSE2, 2 AVX2, 3 AVX-512, 4 AVX-512 with VBMI2; an
+// instruction set the machine lacks falls back to the best it has.
 std::size_t parseUsualTriplesWith(int instructionSet, const char*& next, const char* end,
                                   EdgeTriple* out, std::size_t capacity);
 
 // The line feeds from `begin` to `end`, counted many bytes at a time. O(bytes).
 std::size_t countLineFeeds(const char* begin, const char* end);
 
-// The fast path built for AVX2 and for AVX-512 (x86-64 only), called only on
-// machines that have them.
+// The fast path built for AVX2, for AVX-512 and for AVX-512 with VBMI2
+// (x86-64 only), called only on machines that have them.
 std::size_t parseUsualTriplesAvx2(const char*& next, const char* end, EdgeTriple* out,
                                   std::size_t capacity);
 std::size_t parseUsualTriplesAvx512(const char*& next, const char* end, EdgeTriple* out,
                                     std::size_t capacity);
+std::size_t parseUsualTriplesAvx512Vbmi(const char*& next, const char* end, EdgeTriple* out,
+                                        std::size_t capacity);
 std::size_t countLineFeedsAvx2(const char* begin, const char* end);
 std::size_t countLineFeedsAvx512(const char* begin, const char* end);
 

@@ -3,9 +3,12 @@
 #ifndef QUERIES_INTERNAL_ENTRY_MATRIX_H_
 #define QUERIES_INTERNAL_ENTRY_MATRIX_H_
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 
 #include "graph/internal/appearance_order.h"
 #include "graph/internal/row_order.h"
@@ -34,45 +37,80 @@ class EntryMatrix {
     void summarizeInto(TableSummary& summary) const;
 
   private:
-    // What the entries of a row naming one name tell; all zero until the first.
+    // What the entries of a row naming one name tell; all zero until the
+    // first. In an undirected table the entries of A's row naming B are those
+    // of B's row naming A, so one cell serves both.
     struct Cell {
         std::uint64_t entries;        // every entry, weight -1 included
         std::uint64_t hiddenEntries;  // entries of weight -1
         int least;                    // the least weight of the others
         int first;                    // the first entry's weight
     };
+    using Cells = std::array<Cell, 256>;
 
+    // A row's names in the order of their first entry, the head first.
     struct Row {
-        explicit Row(char owner) : names{owner}, nameCount(1) {}  // the head entry
+        explicit Row(char owner) : names{owner} {}
 
-        std::array<Cell, 256> cells{};
-        std::array<char, 256> names;  // in order of their first entry, the head first
-        std::size_t nameCount;
+        std::array<char, 256> names;
+        std::size_t nameCount = 1;
         // Other than the head, the names named before its first self-loop
         // entry, where the summary lists it: 0 when it has no self-loop.
         std::size_t selfAfter = 0;
     };
 
-    // Notes the entry `target` of `weight` appended to the row of `owner`.
-    void add(char owner, char target, int weight) {
-        Row& row = rows_[owner];
-        Cell& cell = row.cells[nameSlot(target)];
-        if (cell.entries++ == 0) {
-            noteFirstEntry(row, owner, target, weight);
+    // The cell of `owner`'s row naming `target` in a table `directed` or
+    // not, made if need be. Without branches on the names, which are random.
+    template <bool directed>
+    Cell& cell(char owner, char target) {
+        std::size_t row = nameSlot(owner);
+        std::size_t column = nameSlot(target);
+        if (!directed) {
+            const std::size_t swap = (row ^ column) & (0 - std::size_t{row > column});
+            row ^= swap;
+            column ^= swap;
+        }
+        std::unique_ptr<Cells>& cells = cells_[row];
+        if (!cells) {
+            cells = std::make_unique<Cells>();
+        }
+        return (*cells)[column];
+    }
+
+    Cell& cell(char owner, char target) {
+        return directed_ ? cell<true>(owner, target) : cell<false>(owner, target);
+    }
+
+    // The cell of `owner`'s row naming `target`, or nullptr when none is made.
+    const Cell* findCell(char owner, char target) const {
+        const std::size_t first = nameSlot(owner);
+        const std::size_t second = nameSlot(target);
+        const std::unique_ptr<Cells>& cells = cells_[directed_ ? first : std::min(first, second)];
+        return cells ? &(*cells)[directed_ ? second : std::max(first, second)] : nullptr;
+    }
+
+    // Notes the triple source -> target of `weight`: one entry, or undirected
+    // two, of which a loop's both fall in its one row.
+    template <bool directed>
+    void add(char source, char target, int weight) {
+        Cell& noted = cell<directed>(source, target);
+        const std::uint64_t entries = directed ? 1 : 1 + std::uint64_t{source == target};
+        if ((noted.entries += entries) == entries) {
+            noteFirstEntry(source, target, weight);
         }
         if (isNeighbourEntry(weight)) {
-            cell.least = weight < cell.least ? weight : cell.least;
+            noted.least = weight < noted.least ? weight : noted.least;
         } else {
-            ++cell.hiddenEntries;
+            noted.hiddenEntries += entries;
         }
     }
 
-    // The first entry of a row naming `target`: where the names and the
-    // order they were read in can change.
-    __attribute__((noinline, cold)) void noteFirstEntry(Row& row, char owner, char target,
-                                                        int weight);
+    // The first triple between two names: where rows are made, names named,
+    // and the order names were read in changes.
+    __attribute__((noinline, cold)) void noteFirstEntry(char source, char target, int weight);
 
     bool directed_;
+    std::array<std::unique_ptr<Cells>, 256> cells_;  // by the lesser name when undirected
     RowsInCreationOrder<Row> rows_;
     AppearanceOrder readOrder_;
 };
