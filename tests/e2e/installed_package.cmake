@@ -33,11 +33,12 @@ function(build_with_pkg_config pc_dir name)
 endfunction()
 
 # The run workflow builds only the `run` target; installing after it needs
-# everything installed to be among what `run` builds.
+# everything installed to be among what `run` builds. Ninja lists the
+# compressed documents by their sources, what their rules read.
 if(GENERATOR STREQUAL "Ninja")
     run(${MAKE_PROGRAM} -C "${BUILD_DIR}" -t inputs run)
-    foreach(target graph-query libgraph.a)
-        if(NOT out MATCHES "(^|\n)${target}\n")
+    foreach(target graph-query libgraph.a tool/graph-query.1 packaging/changelog)
+        if(NOT out MATCHES "(^|\n|/)${target}\n")
             message(FATAL_ERROR "the run target does not build ${target}")
         endif()
     endforeach()
@@ -66,8 +67,8 @@ foreach(field Package Version Maintainer Description Depends Section)
 endforeach()
 run(dpkg-deb -c "${deb}")
 foreach(packed bin/graph-query include/graph/Graph.h lib/libgraph.a
-        lib/cmake/graph/graphConfig.cmake lib/pkgconfig/graph.pc share/man/man1/graph-query.1
-        share/doc/graph/copyright)
+        lib/cmake/graph/graphConfig.cmake lib/pkgconfig/graph.pc share/man/man1/graph-query.1.gz
+        share/doc/graph/copyright share/doc/graph/changelog.gz)
     if(NOT out MATCHES " \\./usr/${packed}\n")
         message(FATAL_ERROR "not packed: ${packed}\n${out}")
     endif()
@@ -83,5 +84,12 @@ foreach(program ${programs})
         message(FATAL_ERROR "not stripped: ${program}")
     endif()
 endforeach()
+# A new version needs its changelog entry, which lintian does not check.
+run(dpkg-deb -f "${deb}" Version)
+string(STRIP "${out}" version)
+run(gzip -dc "${WORK_DIR}/root/usr/share/doc/graph/changelog.gz")
+if(NOT out MATCHES "^graph \\(${version}\\) ")
+    message(FATAL_ERROR "the changelog's latest entry is not ${version}'s")
+endif()
 build_with_pkg_config("${WORK_DIR}/root/usr/lib/pkgconfig" deb_consumer)
 file(REMOVE_RECURSE "${WORK_DIR}")
