@@ -3,7 +3,8 @@
 # the prefix); then packs a .deb with cpack, checks its fields and contents,
 # unpacks it with dpkg -x (installing nothing) and builds the consumer
 # against the unpacked files.
-#   -DBUILD_DIR=<this build> -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
+#   -DBUILD_DIR=<this build> -DLIBDIR=<its CMAKE_INSTALL_LIBDIR>
+#   -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
 #   -DGENERATOR=<generator> -DMAKE_PROGRAM=<its build program> -DCXX_COMPILER=<compiler>
 #   -DCXX_FLAGS=<flags> -DLINKER_FLAGS=<flags> (the build's, so sanitized builds link)
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -66,8 +67,8 @@ foreach(field Package Version Maintainer Description Depends Section)
     endif()
 endforeach()
 run(dpkg-deb -c "${deb}")
-foreach(packed bin/graph-query include/graph/Graph.h lib/libgraph.a
-        lib/cmake/graph/graphConfig.cmake lib/pkgconfig/graph.pc share/man/man1/graph-query.1.gz
+foreach(packed bin/graph-query include/graph/Graph.h ${LIBDIR}/libgraph.a
+        ${LIBDIR}/cmake/graph/graphConfig.cmake ${LIBDIR}/pkgconfig/graph.pc share/man/man1/graph-query.1.gz
         share/doc/graph/copyright share/doc/graph/changelog.gz)
     if(NOT out MATCHES " \\./usr/${packed}\n")
         message(FATAL_ERROR "not packed: ${packed}\n${out}")
@@ -91,5 +92,5 @@ run(gzip -dc "${WORK_DIR}/root/usr/share/doc/graph/changelog.gz")
 if(NOT out MATCHES "^graph \\(${version}\\) ")
     message(FATAL_ERROR "the changelog's latest entry is not ${version}'s")
 endif()
-build_with_pkg_config("${WORK_DIR}/root/usr/lib/pkgconfig" deb_consumer)
+build_with_pkg_config("${WORK_DIR}/root/usr/${LIBDIR}/pkgconfig" deb_consumer)
 file(REMOVE_RECURSE "${WORK_DIR}")
