@@ -1,8 +1,8 @@
 # Installs the build tree into a scratch prefix and builds a consumer against
 # it, through the CMake package and through pkg-config (from a moved copy of
 # the prefix); then packs a .deb with cpack, checks its fields and contents,
-# unpacks it with dpkg -x (installing nothing) and builds the consumer
-# against the unpacked files.
+# runs lintian on it when lintian is installed, unpacks it with dpkg -x
+# (installing nothing) and builds the consumer against the unpacked files.
 #   -DBUILD_DIR=<this build> -DLIBDIR=<its CMAKE_INSTALL_LIBDIR>
 #   -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
 #   -DGENERATOR=<generator> -DMAKE_PROGRAM=<its build program> -DCXX_COMPILER=<compiler>
@@ -67,8 +67,8 @@ foreach(field Package Version Maintainer Description Depends Section)
     endif()
 endforeach()
 run(dpkg-deb -c "${deb}")
-foreach(packed bin/graph-query include/graph/Graph.h ${LIBDIR}/libgraph.a
-        ${LIBDIR}/cmake/graph/graphConfig.cmake ${LIBDIR}/pkgconfig/graph.pc share/man/man1/graph-query.1.gz
+foreach(packed bin/graph-query include/graph/Graph.h share/man/man1/graph-query.1.gz
+        ${LIBDIR}/libgraph.a ${LIBDIR}/cmake/graph/graphConfig.cmake ${LIBDIR}/pkgconfig/graph.pc
         share/doc/graph/copyright share/doc/graph/changelog.gz)
     if(NOT out MATCHES " \\./usr/${packed}\n")
         message(FATAL_ERROR "not packed: ${packed}\n${out}")
@@ -76,6 +76,14 @@ foreach(packed bin/graph-query include/graph/Graph.h ${LIBDIR}/libgraph.a
 endforeach()
 if(out MATCHES "/display_test\n")
     message(FATAL_ERROR "display_test is packed; it checks the source tree's data only")
+endif()
+# Debian's own checks, where lintian can run (CI installs it): any error or
+# warning fails.
+execute_process(COMMAND lintian --version RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+if(status EQUAL 0)
+    run(lintian --fail-on error,warning "${deb}")
+else()
+    message(STATUS "lintian cannot run here: the package is not checked by it")
 endif()
 run(dpkg -x "${deb}" "${WORK_DIR}/root")
 file(GLOB programs "${WORK_DIR}/root/usr/bin/*")
