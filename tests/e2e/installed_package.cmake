@@ -1,9 +1,10 @@
 # Installs the build tree into a scratch prefix and builds a consumer against
 # it, through the CMake package and through pkg-config (from a moved copy of
 # the prefix); then packs a .deb with cpack, checks its fields and contents,
-# unpacks it with dpkg -x (installing nothing) and builds the consumer
-# against the unpacked files.
-#   -DBUILD_DIR=<this build> -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
+# runs lintian on it when lintian is installed, unpacks it with dpkg -x
+# (installing nothing) and builds the consumer against the unpacked files.
+#   -DBUILD_DIR=<this build> -DLIBDIR=<its CMAKE_INSTALL_LIBDIR>
+#   -DCONSUMER_DIR=<tests/consumer> -DWORK_DIR=<scratch>
 #   -DGENERATOR=<generator> -DMAKE_PROGRAM=<its build program> -DCXX_COMPILER=<compiler>
 #   -DCXX_FLAGS=<flags> -DLINKER_FLAGS=<flags> (the build's, so sanitized builds link)
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -33,11 +34,12 @@ function(build_with_pkg_config pc_dir name)
 endfunction()
 
 # The run workflow builds only the `run` target; installing after it needs
-# everything installed to be among what `run` builds.
+# everything installed to be among what `run` builds. Ninja lists the
+# compressed documents by their sources, what their rules read.
 if(GENERATOR STREQUAL "Ninja")
     run(${MAKE_PROGRAM} -C "${BUILD_DIR}" -t inputs run)
-    foreach(target display_test graph-query libgraph.a)
-        if(NOT out MATCHES "(^|\n)${target}\n")
+    foreach(target graph-query libgraph.a tool/graph-query.1 packaging/changelog)
+        if(NOT out MATCHES "(^|\n|/)${target}\n")
             message(FATAL_ERROR "the run target does not build ${target}")
         endif()
     endforeach()
@@ -65,13 +67,38 @@ foreach(field Package Version Maintainer Description Depends Section)
     endif()
 endforeach()
 run(dpkg-deb -c "${deb}")
-foreach(packed bin/display_test bin/graph-query include/graph/Graph.h lib/libgraph.a
-        lib/cmake/graph/graphConfig.cmake lib/pkgconfig/graph.pc share/man/man1/graph-query.1
-        share/doc/graph/copyright)
+foreach(packed bin/graph-query include/graph/Graph.h share/man/man1/graph-query.1.gz
+        ${LIBDIR}/libgraph.a ${LIBDIR}/cmake/graph/graphConfig.cmake ${LIBDIR}/pkgconfig/graph.pc
+        share/doc/graph/copyright share/doc/graph/changelog.gz)
     if(NOT out MATCHES " \\./usr/${packed}\n")
         message(FATAL_ERROR "not packed: ${packed}\n${out}")
     endif()
 endforeach()
+if(out MATCHES "/display_test\n")
+    message(FATAL_ERROR "display_test is packed; it checks the source tree's data only")
+endif()
+# Debian's own checks, where lintian can run (CI installs it): any error or
+# warning fails.
+execute_process(COMMAND lintian --version RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+if(status EQUAL 0)
+    run(lintian --fail-on error,warning "${deb}")
+else()
+    message(STATUS "lintian cannot run here: the package is not checked by it")
+endif()
 run(dpkg -x "${deb}" "${WORK_DIR}/root")
-build_with_pkg_config("${WORK_DIR}/root/usr/lib/pkgconfig" deb_consumer)
+file(GLOB programs "${WORK_DIR}/root/usr/bin/*")
+foreach(program ${programs})
+    run(readelf --section-headers --wide "${program}")
+    if(out MATCHES " \\.symtab ")
+        message(FATAL_ERROR "not stripped: ${program}")
+    endif()
+endforeach()
+# A new version needs its changelog entry, which lintian does not check.
+run(dpkg-deb -f "${deb}" Version)
+string(STRIP "${out}" version)
+run(gzip -dc "${WORK_DIR}/root/usr/share/doc/graph/changelog.gz")
+if(NOT out MATCHES "^graph \\(${version}\\) ")
+    message(FATAL_ERROR "the changelog's latest entry is not ${version}'s")
+endif()
+build_with_pkg_config("${WORK_DIR}/root/usr/${LIBDIR}/pkgconfig" deb_consumer)
 file(REMOVE_RECURSE "${WORK_DIR}")
