@@ -1,8 +1,10 @@
 // libFuzzer target: reads arbitrary bytes as an edge list, directed and
-// undirected, and aborts on any disagreement with references that share no
-// code with the library: the plain >> extraction loop and addEdge for what is
-// read, the textbook readings of the table for every query, and the graph's
-// own index for the index read straight from the input.
+// undirected, and aborts on any disagreement with references and
+// certificates that share no code with the library: the plain >> extraction
+// loop and addEdge for what is read (through small windows, and through one
+// the fast path takes), the textbook readings and certificates for every
+// query, the graph's own answers for the index read straight from the input,
+// and a reading of it whole for a reading in parts.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -27,8 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char from = size > 0 ? static_cast<char>(data[size - 1]) : 'A';
     const char to = size > 1 ? static_cast<char>(data[size / 2]) : 'B';
     for (const bool directed : {true, false}) {
-        require(loadingDifference(bytes, directed, /*readError=*/size % 7 == 0));
+        require(loadingDifference(bytes, directed, /*readError=*/size % 7 == 0, 1 + size % 13));
+        require(loadingDifference(bytes, directed, /*readError=*/false, size + 1));
         require(indexDifference(bytes, directed));
+        require(partsDifference(bytes, directed, EdgeListHeader::twoRecords, 2, 1 + size % 97));
         std::istringstream input(bytes);
         const Graph graph(input, directed);
         require(queryDifference(graph, from, std::string{from, to}));

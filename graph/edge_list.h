@@ -60,6 +60,10 @@ struct LoadReport {
     bool multiByteName = false;
     InputPosition multiByteNameAt;
     std::string multiByteNameBytes;  // that byte and the one after it
+    // A checksum of the bytes taken, each weighed by its place: two readings
+    // of the same input agree on it, and a change in it shows with near
+    // certainty.
+    std::uint64_t fingerprint = 0;
 
     // Whether the whole input was read.
     bool complete() const { return stop == Stop::endOfInput; }

@@ -13,10 +13,6 @@ namespace {
 // Blocks small enough to stay in a core's cache while they are parsed.
 constexpr std::size_t kBlockBytes = std::size_t{1} << 18;
 
-// Parts smaller than this are not worth a thread and a summary of their own,
-// whose memory is first touched at some cost.
-constexpr std::uint64_t kLeastPartBytes = std::uint64_t{16} << 20;
-
 // The bytes [begin, end) of a file, a block at a time; what `readAt` throws
 // passes on, and a stream takes it for a read error.
 class RangeBuffer : public std::streambuf {
@@ -51,10 +47,11 @@ void readEdgeListRange(const ReadAt& readAt, std::uint64_t begin, std::uint64_t 
     readEdgeListFrom(input, header, start, report, visit);
 }
 
-std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t size, unsigned jobs) {
+std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t size, unsigned jobs,
+                                          std::uint64_t leastPartBytes) {
     std::vector<std::uint64_t> bounds = {0};
     const std::uint64_t parts =
-        std::max<std::uint64_t>(1, std::min<std::uint64_t>(jobs, size / kLeastPartBytes));
+        std::max<std::uint64_t>(1, std::min<std::uint64_t>(jobs, size / leastPartBytes));
     std::unique_ptr<char[]> block(new char[kBlockBytes]);
     for (std::uint64_t part = 1; part < parts; ++part) {
         // The first line start at or after this part's share: where no line
@@ -86,6 +83,7 @@ void addPartReport(LoadReport& whole, const LoadReport& part, std::uint64_t line
         return at;
     };
     whole.triples += part.triples;
+    whole.fingerprint += part.fingerprint;  // a sum over places, as parts add up
     if (!whole.joinedWeight && part.joinedWeight) {
         whole.joinedWeight = true;
         whole.joinedAt = shifted(part.joinedAt);

@@ -42,9 +42,11 @@ struct GetArea : std::streambuf {
 // counted window by window, for the positions a report gives.
 class ByteWindow {
   public:
-    // Reads `buffer`, whose next byte stands at `start`.
-    ByteWindow(std::streambuf& buffer, const InputPosition& start)
+    // Reads `buffer`, whose next byte stands at `start`, adding the
+    // fingerprint of the bytes it takes to `fingerprint`.
+    ByteWindow(std::streambuf& buffer, const InputPosition& start, std::uint64_t& fingerprint)
         : buffer_(buffer),
+          fingerprint_(fingerprint),
           base_(start.offset),
           linesBefore_(start.line - 1),
           lineStart_(start.offset - (start.column - 1)) {}
@@ -81,13 +83,21 @@ class ByteWindow {
                 break;
             }
         }
-        const auto lines =
-            static_cast<std::uint64_t>(graph_internal::countLineFeeds(start_, next_));
+        const std::uint64_t lines = graph_internal::windowSums(start_, next_, base_).lineFeeds;
         return {offset(), linesBefore_ + lines + 1, offset() - lineStart + 1};
     }
 
     // Hands the bytes taken back to the buffer, which then stands after them.
     void release() noexcept {
+        if (start_ != nullptr) {
+            fingerprint_ += graph_internal::windowSums(start_, next_, base_).fingerprint;
+        }
+        handBack();
+    }
+
+  private:
+    // Hands the bytes taken back to the buffer, without noting them.
+    void handBack() noexcept {
         try {
             if (inPlace_) {
                 GetArea::setNext(buffer_, next_);
@@ -101,14 +111,15 @@ class ByteWindow {
         inPlace_ = false;
     }
 
-  private:
     // Moves on to the next window, and returns its first byte or EOF.
     int refill() {
         if (atEnd_) {
             return EOF;
         }
         next_ = end_;
-        linesBefore_ += static_cast<std::uint64_t>(graph_internal::countLineFeeds(start_, end_));
+        const graph_internal::WindowSums sums = graph_internal::windowSums(start_, end_, base_);
+        linesBefore_ += sums.lineFeeds;
+        fingerprint_ += sums.fingerprint;
         for (const char* at = end_; at != start_;) {
             if (*--at == '\n') {
                 lineStart_ = base_ + static_cast<std::uint64_t>(at - start_) + 1;
@@ -116,7 +127,7 @@ class ByteWindow {
             }
         }
         const std::uint64_t windowEnd = offset();
-        release();
+        handBack();
         base_ = windowEnd;
         const int c = buffer_.sgetc();  // may throw: a read error
         if (c == EOF) {
@@ -137,6 +148,7 @@ class ByteWindow {
     }
 
     std::streambuf& buffer_;
+    std::uint64_t& fingerprint_;
     const char* start_ = nullptr;
     const char* next_ = nullptr;
     const char* end_ = nullptr;
@@ -342,7 +354,7 @@ void graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header
     }
     std::ios_base::iostate state = std::ios_base::failbit;
     {
-        ByteWindow window(*input.rdbuf(), start);
+        ByteWindow window(*input.rdbuf(), start, report.fingerprint);
         ItemParser parser(window);
         // Triples are read a batch at a time and handed on between batches,
         // so that only the stream buffer can throw while reading: whatever it

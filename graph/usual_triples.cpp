@@ -64,34 +64,46 @@ std::size_t parseSse2(const char*& next, const char* end, EdgeTriple* out, std::
     return parseUsual(next, end, out, capacity, classifySse2, takeEachTriple);
 }
 
-std::size_t countLineFeedsSse2(const char* begin, const char* end) {
-    return countLineFeedsBy<16>(begin, end, [](const char* block) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-        const auto feeds =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
-        return static_cast<std::size_t>(__builtin_popcount(feeds));
-    });
-}
-#endif
-
-using Count = std::size_t (*)(const char*, const char*);
-
-Count counterFor() {
-#if defined(__x86_64__)
-    if (hasAvx512()) {
-        return countLineFeedsAvx512;
+// Adds the sums of `blocks` blocks of 16 bytes from `begin`.
+void sumBlocksSse2(const char* begin, std::size_t blocks, ByteSums& sums) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
+    const __m128i high = _mm_setr_epi16(8, 9, 10, 11, 12, 13, 14, 15);
+    __m128i sum = zero;        // of the bytes so far, in 2 lanes
+    __m128i sumOfSums = zero;  // of `sum` after each block
+    __m128i placed = zero;     // of each byte times its place within its block
+    for (std::size_t done = 0; done < blocks;) {
+        // Within-block products fit 32 bits for this many blocks at a time.
+        const std::size_t batch = blocks - done < 16384 ? blocks - done : 16384;
+        __m128i within = zero;
+        for (const char* block = begin + 16 * done; block != begin + 16 * (done + batch);
+             block += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+            sum = _mm_add_epi64(sum, _mm_sad_epu8(bytes, zero));
+            sumOfSums = _mm_add_epi64(sumOfSums, sum);
+            sums.lineFeeds += static_cast<std::uint64_t>(__builtin_popcount(static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))))));
+            within = _mm_add_epi32(within, _mm_madd_epi16(_mm_unpacklo_epi8(bytes, zero), low));
+            within = _mm_add_epi32(within, _mm_madd_epi16(_mm_unpackhi_epi8(bytes, zero), high));
+        }
+        placed = _mm_add_epi64(placed, _mm_unpacklo_epi32(within, zero));
+        placed = _mm_add_epi64(placed, _mm_unpackhi_epi32(within, zero));
+        done += batch;
     }
-    if (hasAvx2()) {
-        return countLineFeedsAvx2;
-    }
-    return countLineFeedsSse2;
-#else
-    return [](const char* begin, const char* end) {
-        return countLineFeedsBy<1>(begin, end,
-                                   [](const char* byte) { return std::size_t{*byte == '\n'}; });
-    };
-#endif
+    alignas(16) std::uint64_t lanes[3][2];
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes[0]), sum);
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes[1]), sumOfSums);
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes[2]), placed);
+    sums.bytes += lanes[0][0] + lanes[0][1];
+    sums.placed += 16 * placedBlocks(blocks, lanes[0][0] + lanes[0][1], lanes[1][0] + lanes[1][1]) +
+                   lanes[2][0] + lanes[2][1];
 }
+
+ByteSums byteSumsSse2(const char* begin, const char* end) {
+    return byteSumsBy<16>(begin, end, sumBlocksSse2);
+}
+
+#endif
 
 // The best code for `instructionSet` that this machine runs.
 Parse parserFor(int instructionSet) {
@@ -113,17 +125,41 @@ Parse parserFor(int instructionSet) {
     return parsePortable;
 }
 
+using Sum = ByteSums (*)(const char*, const char*);
+
+Sum summerFor() {
+#if defined(__x86_64__)
+    if (hasAvx512()) {
+        return byteSumsAvx512;
+    }
+    if (hasAvx2()) {
+        return byteSumsAvx2;
+    }
+    return byteSumsSse2;
+#else
+    return [](const char* begin, const char* end) {
+        return byteSumsBy<1>(begin, end, [](const char*, std::size_t, ByteSums&) {});
+    };
+#endif
+}
+
 }  // namespace
+
+WindowSums windowSums(const char* begin, const char* end, std::uint64_t offset) {
+    static const Sum sumsOf = summerFor();
+    const ByteSums sums = sumsOf(begin, end);
+    const auto length = static_cast<std::uint64_t>(end - begin);
+    // Σ (b + 1)(offset + j + 1 + key) over the bytes b at places j from 0.
+    const std::uint64_t plusOne = sums.bytes + length;
+    const std::uint64_t placedPlusOne =
+        sums.placed + (length % 2 == 0 ? length / 2 * (length - 1) : (length - 1) / 2 * length);
+    return {sums.lineFeeds, placedPlusOne + (offset + 1 + kFingerprintKey) * plusOne};
+}
 
 std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* out,
                               std::size_t capacity) {
     static const Parse parse = parserFor(4);
     return parse(next, end, out, capacity);
-}
-
-std::size_t countLineFeeds(const char* begin, const char* end) {
-    static const Count count = counterFor();
-    return count(begin, end);
 }
 
 std::size_t parseUsualTriplesWith(int instructionSet, const char*& next, const char* end,

@@ -64,16 +64,49 @@ std::size_t takeCheckedWindow(const char* window, const WindowMasks& masks, std:
     return whole;
 }
 
-inline std::size_t lineFeedsIn(const char* block) {
-    const __m512i bytes = _mm512_loadu_si512(block);
-    return static_cast<std::size_t>(
-        __builtin_popcountll(_mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('\n'))));
+// Adds the sums of `blocks` blocks of 64 bytes from `begin`.
+inline void sumBlocks(const char* begin, std::size_t blocks, ByteSums& sums) {
+    alignas(64) static const char kWeights[64] = {
+        0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+        22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43,
+        44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63};
+    const __m512i zero = _mm512_setzero_si512();
+    const __m512i weights = _mm512_load_si512(kWeights);
+    __m512i sum = zero;        // of the bytes so far, in 8 lanes
+    __m512i sumOfSums = zero;  // of `sum` after each block
+    __m512i placed = zero;     // of each byte times its place within its block
+    for (std::size_t done = 0; done < blocks;) {
+        // Within-block products fit 32 bits for this many blocks at a time.
+        const std::size_t batch = blocks - done < 16384 ? blocks - done : 16384;
+        __m512i within = zero;
+        for (const char* block = begin + 64 * done; block != begin + 64 * (done + batch);
+             block += 64) {
+            const __m512i bytes = _mm512_loadu_si512(block);
+            sum = _mm512_add_epi64(sum, _mm512_sad_epu8(bytes, zero));
+            sumOfSums = _mm512_add_epi64(sumOfSums, sum);
+            sums.lineFeeds += static_cast<std::uint64_t>(
+                __builtin_popcountll(_mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('\n'))));
+            within = _mm512_add_epi32(
+                within,
+                _mm512_madd_epi16(_mm512_maddubs_epi16(bytes, weights), _mm512_set1_epi16(1)));
+        }
+        placed = _mm512_add_epi64(placed, _mm512_cvtepu32_epi64(_mm512_castsi512_si256(within)));
+        placed =
+            _mm512_add_epi64(placed, _mm512_cvtepu32_epi64(_mm512_extracti64x4_epi64(within, 1)));
+        done += batch;
+    }
+    const auto total = static_cast<std::uint64_t>(_mm512_reduce_add_epi64(sum));
+    sums.bytes += total;
+    sums.placed +=
+        64 * placedBlocks(blocks, total,
+                          static_cast<std::uint64_t>(_mm512_reduce_add_epi64(sumOfSums))) +
+        static_cast<std::uint64_t>(_mm512_reduce_add_epi64(placed));
 }
 
 }  // namespace
 
-std::size_t countLineFeedsAvx512(const char* begin, const char* end) {
-    return countLineFeedsBy<64>(begin, end, lineFeedsIn);
+ByteSums byteSumsAvx512(const char* begin, const char* end) {
+    return byteSumsBy<64>(begin, end, sumBlocks);
 }
 
 std::size_t parseUsualTriplesAvx512(const char*& next, const char* end, EdgeTriple* out,

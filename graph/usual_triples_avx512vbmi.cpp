@@ -7,12 +7,6 @@
 
 #include <cstddef>
 
-// GCC 12's permute and shift intrinsics start from an undefined vector,
-// which it then warns may be used uninitialized: about its own header.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
-
 #include "graph/internal/usual_triples_kernel.h"
 
 namespace graph_internal {

@@ -16,11 +16,19 @@ TEST(FileLoadingTest, FileConstructorSaysOnlyThatItCannotOpen) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(tableText(Graph(file.path(), false)), "A:B6,C7 B:A6 C:A7");
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    // A missing file (a path under a regular file), no name, a directory.
+    // A missing file (a path under a regular file), no name, a directory:
+    // the constructor that reports says why, and nothing else.
+    const std::string reasons[] = {"Not a directory", "No such file or directory",
+                                   "Is a directory"};
+    int reason = 0;
     for (const std::string& path : {file.path() + "/missing", ""s, ::testing::TempDir()}) {
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(tableText(Graph(path, false)), "") << path;
+        LoadReport report;
+        EXPECT_EQ(tableText(Graph(path, false, report)), "") << path;
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Unable to open file\n") << path;
+        EXPECT_EQ(report.stop, LoadReport::Stop::cannotOpen) << path;
+        EXPECT_EQ(report.error.message(), reasons[reason++]) << path;
     }
 }
 
@@ -30,7 +38,7 @@ TEST(FileLoadingTest, AnythingThrownIsAReadError) {
     std::istream in(&buffer);
     LoadReport report;
     EXPECT_EQ(tableText(Graph(in, true, report)), "A:B6");
-    EXPECT_EQ(reportText(report), "inputError 1 @15/1:16");
+    EXPECT_EQ(reportText(report).substr(0, 22), "inputError 1 @15/1:16 ");
     EXPECT_TRUE(in.bad() && !in.eof());
 }
 

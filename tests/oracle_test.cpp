@@ -1,17 +1,18 @@
-// The library against references that share no code with it (through
-// reference/checks.h). The queries on seeded random graphs against the
-// textbook readings: every ordered pair on small graphs, a sample of sources
-// on graphs of up to 256 names; the index read straight from the table written
-// as an edge list answers as the graph does. A failure names the seed, the
-// kind of graph and its table. Loading, and the index read from the input, on
-// seeded random inputs, every truncation of one file and a read error at
-// every offset of it, against plain `>>` extraction and addEdge.
+// The library against references and certificates that share no code with it
+// (through reference/checks.h). The queries on seeded random graphs: every
+// ordered pair on small graphs, a sample of sources on graphs of up to 256
+// names, and the index built from the graph or read from its table written
+// as an edge list answering as the graph does. Loading, the index read from
+// the input and the reading in parts on seeded random inputs, through stream
+// buffers of every size, against plain `>>` extraction and addEdge. A
+// failure names the seed, the kind of graph and its table, or the input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <sstream>
 
+#include "graph/internal/usual_triples.h"
 #include "tests/reference/checks.h"
 #include "tests/reference/random_graphs.h"
 #include "tests/reference/textbook_reference.h"
@@ -20,8 +21,8 @@ using namespace std::string_literals;
 
 namespace {
 
-// The table as directed triples, row by row: loading them rebuilds it, as
-// long as no name is whitespace, which reading would skip.
+// The table as directed triples, row by row: loading them rebuilds it, in the
+// same order of names, as long as no name is whitespace, which reading skips.
 std::optional<std::string> asEdgeList(const Graph& graph) {
     std::string text;
     for (const auto& row : graph.adjList) {
@@ -57,8 +58,9 @@ void expectOraclesAgree(std::uint32_t seed, int maxNames, bool sample) {
     if (const std::optional<std::string> text = asEdgeList(graph)) {
         std::istringstream input(*text);
         LoadReport report;
-        ASSERT_EQ(answersDifference(graph, QueryIndex(input, true, report, EdgeListHeader::none)),
-                  "");
+        ASSERT_EQ(
+            answersDifference(graph, QueryIndex(input, true, report, EdgeListHeader::none), true),
+            "");
     }
 }
 
@@ -77,29 +79,25 @@ TEST(OracleTest, SampledSourcesOnGraphsOfUpTo256Names) {
 // A header and triples of letters, any bytes and numbers of every kind, with
 // items that break the pattern now and then, separated by any whitespace or none.
 std::string randomInput(std::mt19937& random) {
-    static const std::string odd[] = {"6B",
-                                      "1.25",
-                                      "0x10",
-                                      "--5",
-                                      "+",
-                                      "-",
-                                      "x",
-                                      "AB",
-                                      "",
-                                      "\xef\xbb\xbf",
-                                      "\0"s,
-                                      "2147483648",
-                                      "-2147483649",
-                                      "99999999999999999999",
-                                      std::string(40, '9'),
-                                      "-" + std::string(40, '0') + "7"};
-    static const std::string signs[] = {"0",          "-0",          "+7",           "007", "-1",
-                                        "2147483647", "-2147483648", "-02147483648", ""};
+    static const std::vector<std::string> odd = [] {
+        std::vector<std::string> items = {"", "\0"s, std::string(40, '9'),
+                                          "-" + std::string(40, '0')};
+        std::istringstream words(
+            "6B 1.25 0x10 --5 + - x AB \xef\xbb\xbf \xc3\xa9 2147483648 "
+            "-2147483649 99999999999999999999");
+        for (std::string word; words >> word;) {
+            items.push_back(word);
+        }
+        return items;
+    }();
+    static const std::string signs[] = {
+        "0", "-0", "+7", "007", "-1", "2147483647", "-2147483648", "-02147483648",
+        "",  "",   "",   "",    "",   "99999",      "-1234567"};
     std::string out;
-    const unsigned oddRate = 4 + random() % 60;
-    for (unsigned i = 0, items = 3 * (random() % 40) + random() % 3 + 4; i < items; ++i) {
+    const unsigned oddRate = 4 + random() % 200;
+    for (unsigned i = 0, items = 3 * (random() % 80) + random() % 3 + 4; i < items; ++i) {
         if (random() % oddRate == 0) {
-            out += odd[random() % std::size(odd)];
+            out += odd[random() % odd.size()];
         } else if (i < 4 ? i % 2 == 1 : (i - 4) % 3 == 2) {
             out += signs[random() % std::size(signs)] + std::to_string(random() % 100000);
         } else {
@@ -112,21 +110,67 @@ std::string randomInput(std::mt19937& random) {
     return out;
 }
 
-TEST(LoadingOracleTest, ConstructorsReadAsExtractionAndAddEdgeDo) {
+TEST(LoadingOracleTest, ReadersReadAsExtractionAndAddEdgeDo) {
     std::mt19937 random(20240611);
     for (int i = 0; i < 3000; ++i) {
         const std::string input = randomInput(random);
-        ASSERT_EQ(loadingDifference(input, i % 2 == 0, false), "")
+        const std::size_t chunks[] = {1 + input.size() % 13, 80 + input.size() % 61, input.size()};
+        ASSERT_EQ(loadingDifference(input, i % 2 == 0, i % 5 == 0, chunks[i % 3]), "")
             << ::testing::PrintToString(input);
         ASSERT_EQ(indexDifference(input, i % 2 == 0), "") << ::testing::PrintToString(input);
+        ASSERT_EQ(partsDifference(input, i % 2 == 0,
+                                  i % 4 ? EdgeListHeader::twoRecords : EdgeListHeader::none,
+                                  2 + i % 3, 8 + i % 64),
+                  "")
+            << ::testing::PrintToString(input);
+    }
+}
+
+// Triples of the usual shape and numbers of 8 to 11 digits, read through
+// every size of window up to past the fast path's reach, and every truncation
+// of a file of every kind of item, with a read error after it.
+TEST(LoadingOracleTest, EveryWindowSizeAndEveryTruncation) {
+    std::string usual = "V 7\r\nE 9\n";
+    for (int i = 0; i < 60; ++i) {
+        usual +=
+            std::string{char('A' + i % 7), ' ', char('a' + i % 5), ' '} +
+            (i % 9 == 4 ? std::string(8 + i % 4, char('1' + i % 9)) : std::to_string(i * 37 - 99)) +
+            (i % 11 == 3 ? "\t\n" : "\n");
+    }
+    for (std::size_t chunk = 1; chunk <= 200; ++chunk) {
+        ASSERT_EQ(loadingDifference(usual, chunk % 2, chunk % 3 == 0, chunk), "") << chunk;
     }
     const std::string file =
         "V 7\r\nE 9\nA B 6\nA C -7\r\nB\tC 2147483647\nC A -2147483648\n\vD E +03\f"
         "E E 6F G 1.25 H\x80 0x10\n\0 A -1 B B 99999999999\n"s;
     for (std::size_t size = 0; size <= file.size(); ++size) {
         for (const bool readError : {false, true}) {
-            ASSERT_EQ(loadingDifference(file.substr(0, size), size % 2, readError), "")
+            ASSERT_EQ(loadingDifference(file.substr(0, size), size % 2, readError, 1 + size % 13),
+                      "")
                 << size << (readError ? " bytes, then a read error" : " bytes");
+        }
+    }
+}
+
+// The fast path's code for each instruction set takes the same triples as
+// the portable code, and stops at the same byte.
+TEST(LoadingOracleTest, EveryInstructionSetTakesTheSameTriples) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) {
+        const std::string input = randomInput(random) + std::string(100, '\n');
+        const std::size_t start = random() % 8;
+        std::string taken[5];
+        for (int set = 0; set < 5; ++set) {
+            EdgeTriple out[300];
+            const char* next = input.data() + start;
+            const std::size_t count = graph_internal::parseUsualTriplesWith(
+                set, next, input.data() + input.size(), out, 300);
+            taken[set] = std::to_string(next - input.data()) + ":";
+            for (std::size_t t = 0; t < count; ++t) {
+                taken[set] +=
+                    std::string{out[t].source, out[t].target} + std::to_string(out[t].weight);
+            }
+            ASSERT_EQ(taken[set], taken[0]) << set << " on " << ::testing::PrintToString(input);
         }
     }
 }

@@ -54,30 +54,28 @@ TEST(GraphQueryTest, DefaultAnswersAreLeastTotalWeights) {
         {"-d - distance A B", kSettled, "-5\n", 0},
         {"-d - path A B", kParallel, "A B\n2\n", 0},
         {"-d - list", kHidden, "(A,B,-1)\n(B,C,1)\n", 0},
-        {"-d - reachable A C", kHidden, "yes\n", 0},
         {"-d - reachable C C", kHidden, "yes\n", 0},
         {"-d - topo", kHidden, "A B C\n", 0},
         {"-d @2 distances A", "", "A 0\nB 3\nC 2\nG 6\nD 4\nE 9\nF 8\n", 0},
         {"@1 distances D", "", "A 17\nB 13\nC 10\nD 0\nE 2\n", 0},
         // Of the least-weight paths, the one with fewest edges.
         {"-d - path A D", "V 1 E 1 A B 2 B D 2 A C 1 C D 3 A D 4", "A D\n4\n", 0},
-        {"-d - distances D", kCycle, "A unreachable\nB unreachable\nC unreachable\nD 0\n", 0},
         {"-d - distances B", kCycle,
          "A negative cycle B C A B\nB negative cycle B C A B\nC negative cycle B C A B\n"
          "D negative cycle B C A B\n",
          1},
-        {"- path A B", "V 1 E 1 A B -2", "negative cycle A B A\n", 1},
-        {"-d - topo", "V 1 E 1 A B 1 B C 1 C B 1 C D 1", "A\nB C D\ncycle B C B\n", 1},
         {"@1 topo", "", "\nA B C D E\ncycle A B A\n", 1,
          "graph-query: " + kData +
              "test1.txt: note: an undirected edge is a cycle of two; use -d to order a directed "
              "graph\n"},
         {"-d @2 dot A F", "",
          "digraph G {\n    label=\"A to F: 8\";\n    \"A\" -> \"B\" [label=\"3\"];\n"
-         "    \"A\" -> \"C\" [label=\"2\"];\n    \"A\" -> \"G\" [label=\"6\", style=bold, color=blue];\n"
+         "    \"A\" -> \"C\" [label=\"2\"];\n    \"A\" -> \"G\" [label=\"6\", style=bold, "
+         "color=blue];\n"
          "    \"B\" -> \"D\" [label=\"1\"];\n    \"B\" -> \"E\" [label=\"6\"];\n"
          "    \"C\" -> \"B\" [label=\"2\"];\n    \"C\" -> \"D\" [label=\"3\"];\n"
-         "    \"G\" -> \"F\" [label=\"2\", style=bold, color=blue];\n    \"D\" -> \"F\" [label=\"4\"];\n"
+         "    \"G\" -> \"F\" [label=\"2\", style=bold, color=blue];\n    \"D\" -> \"F\" "
+         "[label=\"4\"];\n"
          "    \"E\" -> \"F\" [label=\"1\"];\n}\n",
          0},
         {"- dot B", "V 1 E 1 A B -2 C C 1",
@@ -105,14 +103,9 @@ TEST(GraphQueryTest, LabelSettingAnswersAreTheLibrarysWithNotes) {
         {"-dlm - distance A B", kSettled, "-5\n", 0},
         {"-d -l - path A B", kParallel, "A B\n5\n", 0,
          "~note: A to B: the least total weight is 2" + note},
-        {"-dl - distance A C", kCycle, "-2\n", 0,
-         "~note: A to C: no least total weight: negative cycle A B C A" + note},
         {"--label-setting -d - list", kHidden, "(B,C,1)\n", 0},
         {"-ld - reachable A B", kHidden, "no\n", 1},
         {"-ld - topo", kHidden, "A\nB C\nedge A B -1\n", 1},
-        {"-ld @2 distances B", "",
-         "A unreachable\nB unreachable\nC unreachable\nG unreachable\nD 1\nE 6\nF 5\n", 0,
-         "graph-query: " + kData + "test2.txt: note: B to B: the least total weight is 0" + note},
         {"-l @1 distances A", "", "A 0\nB 6\nC 7\nE 15\nD 17\n", 0},
     });
 }
@@ -126,7 +119,6 @@ TEST(GraphQueryTest, InputNotReadWholeGetsStatus2) {
         {"-d - distance A B", "V 1\nE 1\nA B 1\nB C x\nC D 2\n", "1\n", 2,
          "~4:5: warning: reading stopped: a weight is not a number (found 'x'); answering from "
          "the 1 edge read before it\n"},
-        {"-d - list", "V 1 E 1 A B 1.25\n", "(A,B,1)\n(.,2,5)\n", 2, joined},
         {"- check", "V 1 E 1 A B 1.25\n",
          "edges read: 2\nrows: 4\nnames: 4\nread to the end: yes, but at 1:14: '.' right after a "
          "weight is read as the next item\n",
@@ -163,11 +155,6 @@ TEST(GraphQueryTest, UsageErrorsAreOneLineAndStatus2) {
         {"distance A B @1", "", "", 2,
          "graph-query: 'distance' is a command: FILE comes before it" + tryHelp},
         {"-x @1 list", "", "", 2, "graph-query: invalid option -- 'x'" + tryHelp},
-        {"--directed=1 @1 list", "", "", 2,
-         "graph-query: option '--directed' doesn't allow an argument" + tryHelp},
-        {"@1 -c", "", "", 2, "graph-query: option requires an argument -- 'c'" + tryHelp},
-        {"--bogus @1 list", "", "", 2, "graph-query: unrecognized option '--bogus'" + tryHelp},
-        {"-c - -c - @1", "", "", 2, "graph-query: option '--commands' given twice" + tryHelp},
         {"-h", "", usageText(), 0},
         {"-V", "", "graph-query (graph) 2.0.0\n", 0},
     });

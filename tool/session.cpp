@@ -14,7 +14,8 @@ unsigned processors() {
 // Whether two readings of one input took the same bytes, as far as their
 // reports can tell.
 bool sameReading(const LoadReport& first, const LoadReport& again) {
-    return first.triples == again.triples && first.stop == again.stop &&
+    return first.fingerprint == again.fingerprint && first.triples == again.triples &&
+           first.stop == again.stop &&
            first.stoppedAt.offset == again.stoppedAt.offset && first.found == again.found &&
            first.joinedWeight == again.joinedWeight &&
            first.joinedAt.offset == again.joinedAt.offset;

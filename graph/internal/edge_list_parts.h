@@ -25,8 +25,14 @@ void readEdgeListRange(const ReadAt& readAt, std::uint64_t begin, std::uint64_t 
 
 // Where to split a file of `size` bytes for up to `jobs` parts: 0, then the
 // first byte after the first line feed at or after each even share, then
-// `size`. Fewer parts where the shares would be small or hold no line feed.
-std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t size, unsigned jobs);
+// `size`. Fewer parts where the shares would be smaller than
+// `leastPartBytes` or hold no line feed.
+// Parts smaller than this are not worth a thread and a summary of their own,
+// whose memory is first touched at some cost.
+constexpr std::uint64_t kLeastPartBytes = std::uint64_t{16} << 20;
+
+std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t size, unsigned jobs,
+                                          std::uint64_t leastPartBytes = kLeastPartBytes);
 
 // What one part's reading gave.
 template <typename Consumer>
@@ -50,11 +56,12 @@ void addPartReport(LoadReport& whole, const LoadReport& part, std::uint64_t line
 // per thread.
 template <typename Consumer, typename Make>
 Consumer readEdgeListInParts(const ReadAt& readAt, std::uint64_t size, EdgeListHeader header,
-                             unsigned jobs, LoadReport& report, Make make) {
+                             unsigned jobs, LoadReport& report, Make make,
+                             std::uint64_t leastPartBytes = kLeastPartBytes) {
     // A few parts for each thread, taken in turn: a thread on a busier or
     // slower core then reads fewer of them.
     const std::vector<std::uint64_t> bounds =
-        partBoundaries(readAt, size, jobs <= 1 ? 1 : jobs * kPartsPerJob);
+        partBoundaries(readAt, size, jobs <= 1 ? 1 : jobs * kPartsPerJob, leastPartBytes);
     const std::size_t parts = bounds.size() - 1;
     std::vector<PartReading<Consumer>> readings;
     for (std::size_t part = 0; part < parts; ++part) {

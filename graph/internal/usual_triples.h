@@ -4,6 +4,7 @@
 #define GRAPH_INTERNAL_USUAL_TRIPLES_H_
 
 #include <cstddef>
+#include <cstdint>
 
 #include "graph/edge_list.h"
 
@@ -31,8 +32,19 @@ std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* ou
 std::size_t parseUsualTriplesWith(int instructionSet, const char*& next, const char* end,
                                   EdgeTriple* out, std::size_t capacity);
 
-// The line feeds from `begin` to `end`, counted many bytes at a time. O(bytes).
-std::size_t countLineFeeds(const char* begin, const char* end);
+// What reading a window of the input notes of its bytes: its line feeds, and
+// its fingerprint: the sum, mod 2^64, of (b + 1) * (i + 1 + kFingerprintKey)
+// over each byte b at place i of the input, so that the sums of parts make
+// the whole's.
+struct WindowSums {
+    std::uint64_t lineFeeds;
+    std::uint64_t fingerprint;
+};
+constexpr std::uint64_t kFingerprintKey = 0x9E3779B97F4A7C15;
+
+// The sums of the bytes from `begin` to `end`, the first of which stands at
+// `offset` of the input, many bytes at a time. O(bytes).
+WindowSums windowSums(const char* begin, const char* end, std::uint64_t offset);
 
 // The fast path built for AVX2, for AVX-512 and for AVX-512 with VBMI2
 // (x86-64 only), called only on machines that have them.
@@ -42,8 +54,15 @@ std::size_t parseUsualTriplesAvx512(const char*& next, const char* end, EdgeTrip
                                     std::size_t capacity);
 std::size_t parseUsualTriplesAvx512Vbmi(const char*& next, const char* end, EdgeTriple* out,
                                         std::size_t capacity);
-std::size_t countLineFeedsAvx2(const char* begin, const char* end);
-std::size_t countLineFeedsAvx512(const char* begin, const char* end);
+// What windowSums needs of a range: its line feeds, the sum of its bytes,
+// and of each byte times its place from the range's start.
+struct ByteSums {
+    std::uint64_t lineFeeds;
+    std::uint64_t bytes;
+    std::uint64_t placed;
+};
+ByteSums byteSumsAvx2(const char* begin, const char* end);
+ByteSums byteSumsAvx512(const char* begin, const char* end);
 
 }  // namespace graph_internal
 

@@ -11,6 +11,13 @@
 
 #include "graph/internal/usual_triples.h"
 
+// GCC 12's AVX-512 intrinsics start from an undefined vector, which it then
+// warns is or may be used uninitialized: about its own headers.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 namespace graph_internal {
 namespace {
 
@@ -148,18 +155,26 @@ inline std::size_t takeEachTriple(const char* window, const WindowMasks& masks,
     return takeTriples(window, masks, starts, whole, out, at);
 }
 
-// The line feeds from `begin` to `end`: those in each whole block of
-// `kBlock` bytes as `countInBlock` counts them, the rest one at a time.
-template <std::size_t kBlock, typename CountInBlock>
-inline std::size_t countLineFeedsBy(const char* begin, const char* end, CountInBlock countInBlock) {
-    std::size_t count = 0;
-    for (; static_cast<std::size_t>(end - begin) >= kBlock; begin += kBlock) {
-        count += countInBlock(begin);
+// The sums of [begin, end): those of its whole blocks of `kBlock` bytes as
+// `sumBlocks(begin, blocks, sums)` adds them, the rest one byte at a time.
+template <std::size_t kBlock, typename SumBlocks>
+inline ByteSums byteSumsBy(const char* begin, const char* end, SumBlocks sumBlocks) {
+    ByteSums sums{0, 0, 0};
+    const auto blocks = static_cast<std::size_t>(end - begin) / kBlock;
+    sumBlocks(begin, blocks, sums);
+    for (std::size_t place = blocks * kBlock; begin + place != end; ++place) {
+        const auto byte = static_cast<unsigned char>(begin[place]);
+        sums.lineFeeds += byte == '\n';
+        sums.bytes += byte;
+        sums.placed += place * byte;
     }
-    for (; begin != end; ++begin) {
-        count += *begin == '\n';
-    }
-    return count;
+    return sums;
+}
+
+// Σ_c c·X_c over blocks of sums X_c, from P = Σ X_c and Q = Σ of P after
+// each block: N·P − Q.
+inline std::uint64_t placedBlocks(std::size_t blocks, std::uint64_t sum, std::uint64_t sumOfSums) {
+    return blocks * sum - sumOfSums;
 }
 
 }  // namespace

@@ -6,8 +6,11 @@
 #include <stdexcept>
 #include <utility>
 
+#include "graph/internal/edge_list_parts.h"
+#include "graph/internal/usual_triples.h"
+#include "queries/internal/entry_matrix.h"
+#include "tests/reference/certificates.h"
 #include "tests/reference/extraction_reference.h"
-#include "tests/reference/least_weight_reference.h"
 #include "tests/reference/textbook_reference.h"
 
 namespace {
@@ -70,18 +73,67 @@ std::string routesText(const std::vector<Route>& routes) {
     return written;
 }
 
-// Every answer of a Graph or a QueryIndex (with `rows`, its vertexCount) from
-// up to eight of the names, and from one name the table lacks.
+std::string obstacleText(const TopoObstacle& obstacle) {
+    return std::to_string(static_cast<int>(obstacle.kind)) + obstacle.vertices;
+}
+
+// Every answer of a Graph or a QueryIndex (with `rows`, its vertexCount) by
+// the library's rules, from up to eight of the names and one the table lacks;
+// with `every`, the answers with every entry an edge too.
 template <typename Queries>
-std::string answersText(const Queries& queries, int rows) {
-    const TopoObstacle obstacle = queries.topoObstacle();
+std::string answersText(const Queries& queries, int rows, bool every) {
+    const EdgeEntries rule = every ? EdgeEntries::every : EdgeEntries::neighbours;
     std::string text = std::to_string(rows) + " " + queries.vertexNames() + " " +
-                       queries.topoSort() + " " + std::to_string(static_cast<int>(obstacle.kind)) +
-                       obstacle.vertices + "\n";
+                       queries.topoSort() + " " + obstacleText(queries.topoObstacle()) + " " +
+                       queries.topoSort(rule) + " " + obstacleText(queries.topoObstacle(rule)) +
+                       "\n";
     for (const char from : queries.vertexNames().substr(0, 7) + '\x7f') {
         text += routesText(queries.shortestRoutes(from)) +
                 routesText(queries.leastWeightRoutes(from)) +
+                (every ? routesText(queries.leastWeightRoutes(from, rule)) : "") +
                 (queries.Reachable(from, from) ? "R" : "-") + "\n";
+    }
+    return text;
+}
+
+// The sum of (b + 1) * (i + 1 + key) over the bytes b at places i.
+std::uint64_t fingerprint(const std::string& bytes) {
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        sum += (static_cast<unsigned char>(bytes[i]) + std::uint64_t{1}) *
+               (i + 1 + graph_internal::kFingerprintKey);
+    }
+    return sum;
+}
+
+// The names of `bytes` read as an edge list, source before target, in the
+// order first read.
+std::string namesRead(const std::string& bytes, EdgeListHeader header) {
+    std::istringstream in(bytes);
+    char c;
+    int value;
+    std::string names;
+    if (header == EdgeListHeader::none || (in >> c >> value >> c >> value)) {
+        for (char s, t; in >> s >> t >> value;) {
+            names += names.find(s) == std::string::npos ? std::string(1, s) : "";
+            names += names.find(t) == std::string::npos ? std::string(1, t) : "";
+        }
+    }
+    return names;
+}
+
+// What a summary tells, in order: rows, names, in-degrees and each row's
+// neighbours.
+std::string summaryText(const graph_internal::TableSummary& summary) {
+    std::string text = std::to_string(summary.rowCount()) + " " + summary.order().names() + " " +
+                       summary.readOrder().names() + "\n";
+    for (const char name : summary.order().names()) {
+        text += name + std::to_string(summary.inDegree(name)) + ":";
+        for (const auto& n : summary.neighboursOf(name)) {
+            text += n.name + std::to_string(n.weight) + "/" + std::to_string(n.least) + "/" +
+                    std::to_string(n.entries) + "/" + std::to_string(n.hiddenEntries) + " ";
+        }
+        text += "\n";
     }
     return text;
 }
@@ -107,8 +159,8 @@ std::string tableText(const Graph& graph) {
 }
 
 std::string reportText(const LoadReport& r) {
-    const char* const stops[] = {"endOfInput", "endInHeader", "endInTriple",
-                                 "notANumber", "outOfRange",  "inputError"};
+    const char* const stops[] = {"endOfInput", "endInHeader", "endInTriple", "notANumber",
+                                 "outOfRange", "inputError",  "cannotOpen"};
     const auto at = [](const InputPosition& p) {
         return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
                std::to_string(p.column);
@@ -118,11 +170,14 @@ std::string reportText(const LoadReport& r) {
            (r.found.empty() ? "" : " found " + r.found) +
            (r.joinedWeight ? " joined " + std::string(1, r.joinedByte) + "@" + at(r.joinedAt)
                            : "") +
+           (r.multiByteName ? " multibyte " + r.multiByteNameBytes + "@" + at(r.multiByteNameAt)
+                            : "") +
+           " #" + std::to_string(r.fingerprint) +
            (r.complete() == (r.stop == LoadReport::Stop::endOfInput) ? "" : " <complete()>");
 }
 
-std::string loadingDifference(const std::string& bytes, bool directed, bool readError) {
-    const std::size_t chunk = 1 + bytes.size() % 13;
+std::string loadingDifference(const std::string& bytes, bool directed, bool readError,
+                              std::size_t chunk) {
     ChunkedBuffer referenceBuffer(bytes, chunk, readError), loaderBuffer(bytes, chunk, readError);
     std::istream referenceStream(&referenceBuffer), input(&loaderBuffer);
     const Extraction ref = extractByOperator(referenceStream, bytes);
@@ -141,26 +196,32 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
         std::to_string(input.fail()) + std::to_string(input.eof()) + std::to_string(input.bad());
     input.clear();
     // An offset, and its line and column, as the report gives them.
-    const auto at = [&](std::uint64_t offset) {
-        const std::string before = bytes.substr(0, offset);
+    const auto at = [&](std::optional<std::uint64_t> offset) -> std::string {
+        if (!offset) {
+            return "";
+        }
+        const std::string before = bytes.substr(0, *offset);
         const std::size_t feed = before.rfind('\n');
-        return std::to_string(offset) + "/" +
+        return std::to_string(*offset) + "/" +
                std::to_string(std::count(before.begin(), before.end(), '\n') + 1) + ":" +
-               std::to_string(offset - (feed == std::string::npos ? 0 : feed + 1) + 1);
+               std::to_string(*offset - (feed == std::string::npos ? 0 : feed + 1) + 1);
     };
-    const auto reported = [](const InputPosition& p) {
-        return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
-               std::to_string(p.column);
+    const auto reported = [](bool given, const InputPosition& p) {
+        return given ? std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
+                           std::to_string(p.column)
+                     : "";
     };
     return firstOf({
         differs("table", tableText(perTriple), tableText(graph)),
         differs("triples", ref.triples.size(), report.triples),
         differs("stop", static_cast<int>(ref.stop), static_cast<int>(report.stop)),
         differs("inHeader", ref.inHeader, report.inHeader),
-        differs("stoppedAt", at(ref.stoppedAt), reported(report.stoppedAt)),
+        differs("stoppedAt", at(ref.stoppedAt), reported(true, report.stoppedAt)),
         differs("found", ref.found, report.found),
-        differs("joinedAt", ref.joinedAt ? at(*ref.joinedAt) : "",
-                report.joinedWeight ? reported(report.joinedAt) : ""),
+        differs("joinedAt", at(ref.joinedAt), reported(report.joinedWeight, report.joinedAt)),
+        differs("multiByteAt", at(ref.multiByteAt),
+                reported(report.multiByteName, report.multiByteNameAt)),
+        differs("fingerprint", fingerprint(bytes.substr(0, ref.consumed)), report.fingerprint),
         differs("fail, eof, bad", "1" + std::to_string(ref.eof) + std::to_string(ref.bad), state),
         differs("bytes taken", ref.consumed,
                 static_cast<std::uint64_t>(std::streamoff(input.tellg()))),
@@ -168,18 +229,30 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
     });
 }
 
+std::string answersDifference(const Graph& graph, const QueryIndex& index, bool every) {
+    return differs("answers of the index", answersText(graph, graph.vertexCount, every),
+                   answersText(index, index.vertexCount(), every));
+}
+
 std::string queryDifference(const Graph& graph, char from, const std::string& targets) {
     const Distances distances = textbookDistances(graph, from);
-    const TopoObstacle obstacle = graph.topoObstacle(), expected = textbookTopoObstacle(graph);
+    const std::string names = textbookNames(graph);
     const std::vector<Route> routes = graph.shortestRoutes(from);
+    const std::vector<Route> least = graph.leastWeightRoutes(from);
+    const std::vector<Route> every = graph.leastWeightRoutes(from, EdgeEntries::every);
     const QueryIndex index(graph);
     std::string difference = firstOf({
-        differs("vertexNames", textbookNames(graph), graph.vertexNames()),
-        differs("topoSort", textbookTopoSort(graph), graph.topoSort()),
-        differs("topoObstacle", std::to_string(static_cast<int>(expected.kind)) + expected.vertices,
-                std::to_string(static_cast<int>(obstacle.kind)) + obstacle.vertices),
+        differs("vertexNames", names, graph.vertexNames()),
+        differs("topoSort", textbookTopoSort(graph, false, names), graph.topoSort()),
+        differs("topoSort(every)", textbookTopoSort(graph, true, names),
+                graph.topoSort(EdgeEntries::every)),
+        topoCertificate(graph, graph.topoSort(), graph.topoObstacle(), false),
+        topoCertificate(graph, graph.topoSort(EdgeEntries::every),
+                        graph.topoObstacle(EdgeEntries::every), true),
         graph.shortestDistances(from) == distances ? "" : "shortestDistances",
-        leastWeightDifference(graph, from, targets),
+        leastWeightCertificate(graph, from, least, false, names),
+        leastWeightCertificate(graph, from, every, true, names),
+        answersDifference(graph, index, true),
     });
     for (std::size_t i = 0; i < targets.size() && difference.empty(); ++i) {
         const char to = targets[i];
@@ -188,6 +261,16 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
         const auto distance = found == distances.end() ? std::nullopt : found->second;
         const auto route = std::find_if(routes.begin(), routes.end(),
                                         [&](const Route& r) { return r.target == to; });
+        // A name the table lacks is reached by nothing but the empty path.
+        const auto routeOf = [&](const std::vector<Route>& all) {
+            const auto r = std::find_if(all.begin(), all.end(),
+                                        [&](const Route& each) { return each.target == to; });
+            Route none{to, std::nullopt, "", ""};
+            if (to == from) {
+                none = {to, 0, std::string(1, from), ""};
+            }
+            return std::vector<Route>{r == all.end() ? none : *r};
+        };
         const std::string visited = targets.substr(i / 2, i % 3);
         difference = firstOf({
             differs("Reachable", distance.has_value(), graph.Reachable(from, to)),
@@ -205,6 +288,10 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
                                               isPath(graph, route->path, from, to, distance))),
             differs("adjacency helpers", textbookAdjacency(graph, from, to, visited),
                     adjacency(graph, from, to, visited)),
+            differs("leastWeightRoute", routesText(routeOf(least)),
+                    routesText({graph.leastWeightRoute(from, to)})),
+            differs("leastWeightRoute(every)", routesText(routeOf(every)),
+                    routesText({graph.leastWeightRoute(from, to, EdgeEntries::every)})),
         });
         if (!difference.empty()) {
             difference += " (from " + std::to_string(static_cast<unsigned char>(from)) + " to " +
@@ -212,11 +299,6 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
         }
     }
     return difference;
-}
-
-std::string answersDifference(const Graph& graph, const QueryIndex& index) {
-    return differs("answers", answersText(graph, graph.vertexCount),
-                   answersText(index, index.vertexCount()));
 }
 
 std::string indexDifference(const std::string& bytes, bool directed) {
@@ -236,12 +318,46 @@ std::string indexDifference(const std::string& bytes, bool directed) {
         return std::to_string(r.triples) + std::to_string(static_cast<int>(r.stop)) + r.found +
                (r.joinedWeight ? std::string(1, r.joinedByte) : "");
     };
+    const std::string read = index.namesAsRead();
+    const char from = read.empty() ? 'A' : read[read.size() / 2];
     return firstOf({
         differs("report", reportText(graphReport), reportText(indexReport)),
         differs("stream", state(forGraph), state(forIndex)),
-        answersDifference(graph, index),
+        answersDifference(graph, index, false),
+        differs("namesAsRead", namesRead(bytes, EdgeListHeader::twoRecords), read),
+        differs("topoSort(every)", textbookTopoSort(graph, true, read),
+                index.topoSort(EdgeEntries::every)),
+        leastWeightCertificate(graph, from, index.leastWeightRoutes(from, EdgeEntries::every), true,
+                               read),
         differs("report without a header", items(withHeaderReport), items(headerlessReport)),
-        answersDifference(behindHeader, noHeader),
+        answersDifference(behindHeader, noHeader, false),
+    });
+}
+
+std::string partsDifference(const std::string& bytes, bool directed, EdgeListHeader header,
+                            unsigned jobs, std::uint64_t leastPartBytes) {
+    const ReadAt readAt = [&](std::uint64_t offset, char* out, std::size_t size) {
+        const std::size_t got = std::min<std::size_t>(size, bytes.size() - offset);
+        std::copy_n(bytes.data() + offset, got, out);
+        return got;
+    };
+    const auto summarize = [&](unsigned parts, LoadReport& report) {
+        const graph_internal::EntryMatrix matrix =
+            graph_internal::readEdgeListInParts<graph_internal::EntryMatrix>(
+                readAt, bytes.size(), header, parts, report,
+                [&] { return graph_internal::EntryMatrix(directed); }, leastPartBytes);
+        graph_internal::TableSummary summary;
+        matrix.summarizeInto(summary);
+        return summaryText(summary);
+    };
+    LoadReport whole, inParts, streamed;
+    const std::string expected = summarize(1, whole);
+    std::istringstream stream(bytes);
+    readEdgeList(stream, header, streamed, [](const EdgeTriple*, std::size_t) {});
+    return firstOf({
+        differs("summary", expected, summarize(jobs, inParts)),
+        differs("report", reportText(whole), reportText(inParts)),
+        differs("report of the stream", reportText(streamed), reportText(whole)),
     });
 }
 

@@ -1,8 +1,10 @@
-// Comparisons of the library with the references, shared by the oracle suites
-// and the fuzzer: each returns what differs first, or "" when nothing does.
+// Comparisons of the library with the references and certificates, shared by
+// the oracle suites and the fuzzer: each returns what differs first, or ""
+// when nothing does.
 #ifndef TESTS_REFERENCE_CHECKS_H_
 #define TESTS_REFERENCE_CHECKS_H_
 
+#include <cstdint>
 #include <streambuf>
 #include <string>
 
@@ -14,33 +16,40 @@
 // row count is written out so that comparisons fail.
 std::string tableText(const Graph& graph);
 
-// "stop triples [header] @offset/line:column [found F] [joined B@offset/line:column]".
+// "stop triples [header] @offset/line:column [found F] [joined B@...] [multibyte @...]".
 std::string reportText(const LoadReport& report);
 
 // Loads `bytes` with the stream constructor, read through a buffer that serves
-// them a few bytes at a time (and then fails, when `readError`), and compares
+// them `chunk` bytes at a time (and then fails, when `readError`), and compares
 // with the plain >> loop: the table (as addEdge once per triple builds it),
-// the report (where, by offset and line:column, and what was found), the
-// stream's state and the bytes it took; and the table constructor, given the
-// loaded table, with addEdge once per entry.
-std::string loadingDifference(const std::string& bytes, bool directed, bool readError);
+// the report, the stream's state and the bytes it took; and the table
+// constructor, given the loaded table, with addEdge once per entry.
+std::string loadingDifference(const std::string& bytes, bool directed, bool readError,
+                              std::size_t chunk);
 
-// Compares every query from `from`, to each of `targets`, with the textbook
-// references: Reachable (of the graph and of a QueryIndex), shortestDistance(s),
-// Dijkstra, shortestPath and shortestRoutes (paths whose steps add up to the
-// distance), the least-weight routes; and vertexNames, topoSort and
-// topoObstacle.
+// Judges every query from `from`, to each of `targets`: the label-setting
+// ones against the textbook references, the least-weight routes and the
+// topological orders (both rules) by their certificates and the references'
+// tie rules, the adjacency helpers against theirs; and the index built from
+// the graph answers every query as the graph does.
 std::string queryDifference(const Graph& graph, char from, const std::string& targets);
 
-// Compares the index that reads `bytes` straight from a stream with the index
-// of the graph loaded from them: every answer, the report, the stream's state
-// and the bytes taken; and read without a header, with the index of the graph
-// loaded from them behind a header.
+// Compares every answer of `index` by the library's rules (with `every`,
+// with every entry an edge too) with the graph's own, from up to eight
+// sources.
+std::string answersDifference(const Graph& graph, const QueryIndex& index, bool every);
+
+// Compares the index read straight from `bytes` with the graph loaded from
+// them: every answer, the report, the stream's state; its own order of names
+// as read, and its answers by that order under their certificates; and read
+// without a header, with the index of the graph loaded behind a header.
 std::string indexDifference(const std::string& bytes, bool directed);
 
-// Compares every answer of `index` with the graph's own, from up to eight
-// sources.
-std::string answersDifference(const Graph& graph, const QueryIndex& index);
+// Reads `bytes` as a file in parts of at least `leastPartBytes` on up to
+// `jobs` threads, and compares the summary and the report with one reading
+// of it whole.
+std::string partsDifference(const std::string& bytes, bool directed, EdgeListHeader header,
+                            unsigned jobs, std::uint64_t leastPartBytes);
 
 // Serves `bytes` `chunk` at a time, then reports the end, or with
 // `failAtEnd` throws from `underflow` as a file buffer does on a read error: a

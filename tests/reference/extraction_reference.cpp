@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <type_traits>
 
 namespace {
 
@@ -20,6 +21,14 @@ Extraction extractByOperator(std::istream& in, const std::string& bytes) {
     const auto read = [&](auto& value) {
         before = in.eof() ? bytes.size() : where();  // tellg() would fail at the end
         items += static_cast<bool>(in >> value);
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, char>) {
+            const std::uint64_t next = in.good() ? where() : bytes.size();
+            if (!result.multiByteAt && in.good() && next < bytes.size() &&
+                static_cast<unsigned char>(value) >= 0x80 &&
+                static_cast<unsigned char>(bytes[next]) >= 0x80) {
+                result.multiByteAt = next - 1;
+            }
+        }
         return !in.fail();
     };
     char name = 0;

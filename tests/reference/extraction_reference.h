@@ -35,6 +35,9 @@ struct Extraction {
     std::string found;
     // The byte directly after the first weight, when not whitespace ("1.25").
     std::optional<std::uint64_t> joinedAt;
+    // The first character read of a byte 0x80 or above that the next byte,
+    // 0x80 or above too, follows directly.
+    std::optional<std::uint64_t> multiByteAt;
 };
 
 // Reads `in`, which serves `bytes` from its start (and may fail to read part of

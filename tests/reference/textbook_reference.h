@@ -15,6 +15,9 @@
 
 using Distances = std::vector<std::pair<char, std::optional<std::int64_t>>>;
 
+// The weight of head entries, and of the entries the library's rules pass over.
+constexpr int kHiddenWeight = -1;
+
 // The row of `name`: the first of the first `vertexCount` rows whose head
 // entry names it, or no entries at all.
 const std::list<std::shared_ptr<Edge>>& textbookRow(const Graph& graph, char name);
@@ -28,15 +31,10 @@ std::string textbookNames(const Graph& graph);
 // the distance the label-setting search settles it at (exact, in 64 bits).
 Distances textbookDistances(const Graph& graph, char from);
 
-// Kahn's method, always taking the first name (in first-appearance order)
-// whose remaining in-degree is 0.
-std::string textbookTopoSort(const Graph& graph);
-
-// Walking back from the first name topoSort leaves out: an entry of weight
-// -1 into the vertex at hand (from the first row, by its vertex's first
-// appearance, holding one) ends the walk; else it goes on to the first
-// left-out name whose row has an entry into it, until a vertex repeats.
-TopoObstacle textbookTopoObstacle(const Graph& graph);
+// Kahn's method, always taking the first name in `order` whose remaining
+// in-degree is 0. With `everyEntry` every entry is an edge; without it,
+// entries of weight -1 count towards in-degrees but are never released.
+std::string textbookTopoSort(const Graph& graph, bool everyEntry, const std::string& order);
 
 // The weight a step from -> to weighs (the first entry of `from`'s row naming
 // `to`, whatever its weight), or nothing when no neighbour entry of that row

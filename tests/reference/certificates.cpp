@@ -1,0 +1,219 @@
+#include "tests/reference/certificates.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+using Weight = std::optional<std::int64_t>;
+
+// The weight head entries carry, and entries the library's rules pass over.
+constexpr int kHiddenWeight = -1;
+
+// Names index the tables as unsigned bytes, so NUL and bytes above 127 are names like any other.
+int byte(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+// What the table holds from byte u to byte v, at index at(u, v).
+struct Table {
+    static std::size_t at(int u, int v) { return static_cast<std::size_t>(u * 256 + v); }
+    static std::size_t at(char u, char v) { return at(byte(u), byte(v)); }
+
+    std::string names;
+    std::vector<bool> isName = std::vector<bool>(256, false);
+    std::vector<Weight> step = std::vector<Weight>(256 * 256);  // the least step weight
+    std::vector<int> entries = std::vector<int>(256 * 256, 0);  // 1: weight not -1; 2: weight -1
+};
+
+// Every row gives names, but entries count only in the row that owns its head's name.
+Table readTable(const Graph& graph, bool everyEntry) {
+    Table table;
+    std::vector<bool> hasRow(256, false);
+    for (std::size_t i = 0; i < graph.adjList.size(); ++i) {
+        const auto& row = graph.adjList[i];
+        const bool own = !row.empty() && static_cast<long long>(i) < graph.vertexCount &&
+                         !hasRow[byte(row.front()->vertex)];
+        for (auto entry = row.begin(); entry != row.end(); ++entry) {
+            const Edge& edge = **entry;
+            table.names += table.isName[byte(edge.vertex)] ? "" : std::string(1, edge.vertex);
+            table.isName[byte(edge.vertex)] = true;
+            const std::size_t k = Table::at(row.front()->vertex, edge.vertex);
+            const bool counts = own && entry != row.begin();
+            table.entries[k] |= counts ? (edge.weight == kHiddenWeight ? 2 : 1) : 0;
+            if (counts && (everyEntry || edge.weight != kHiddenWeight) &&
+                (!table.step[k] || edge.weight < *table.step[k])) {
+                table.step[k] = edge.weight;
+            }
+        }
+        if (own) {
+            hasRow[byte(row.front()->vertex)] = true;
+        }
+    }
+    return table;
+}
+
+// The bytes reachable by steps from those in `queue`, they included.
+std::vector<bool> closure(const Table& table, std::vector<int> queue) {
+    std::vector<bool> reached(256, false);
+    for (std::size_t next = 0; next < queue.size(); ++next) {
+        const int u = queue[next];
+        for (int v = 0; v < 256 && !reached[u]; ++v) {
+            if (table.step[Table::at(u, v)]) {
+                queue.push_back(v);
+            }
+        }
+        reached[u] = true;
+    }
+    return reached;
+}
+
+// The total weight of a walk, or nothing when a pair in it is no step.
+Weight walkWeight(const Table& table, const std::string& walk) {
+    Weight total = 0;
+    for (std::size_t i = 1; i < walk.size(); ++i) {
+        const Weight weight = table.step[Table::at(walk[i - 1], walk[i])];
+        total = total && weight ? *total + *weight : Weight();
+    }
+    return total;
+}
+
+// Whether `walk` returns to its first vertex and visits no other twice; how its pairs are joined
+// is the caller's to judge.
+bool isCycle(const std::string& walk) {
+    bool cycle = walk.size() >= 2 && walk.front() == walk.back();
+    for (std::size_t i = 0; cycle && i + 1 < walk.size(); ++i) {
+        cycle = walk.find(walk[i]) == i;
+    }
+    return cycle;
+}
+
+}  // namespace
+
+std::string leastWeightCertificate(const Graph& graph, char from, const std::vector<Route>& routes,
+                                   bool everyEntry, const std::string& tieOrder) {
+    const Table table = readTable(graph, everyEntry);
+    const auto target = [](int c) { return "target " + std::to_string(c) + ": "; };
+    std::vector<const Route*> routeOf(256, nullptr);
+    for (const Route& route : routes) {
+        const int v = byte(route.target);
+        const std::string& path = route.path;
+        const bool shaped =
+            route.length ? !path.empty() && route.negativeCycle.empty()
+                         : path.empty() && (route.target != from || !route.negativeCycle.empty());
+        if (routeOf[v] || !shaped) {
+            return target(v) + "given twice, or not one of: length with path, cycle, nothing";
+        }
+        routeOf[v] = &route;
+        if (route.length && (path.front() != from || path.back() != route.target ||
+                             walkWeight(table, path) != route.length ||
+                             (route.target == from && path.size() != 1))) {
+            return target(v) + "the path is no walk of steps from the source of that weight";
+        }
+    }
+    const auto length = [&](int c) { return routeOf[c] ? routeOf[c]->length : std::nullopt; };
+    const auto edges = [&](int c) { return routeOf[c]->path.size(); };
+    const auto unreachable = [&](int c) {
+        return routeOf[c] && !routeOf[c]->length && routeOf[c]->negativeCycle.empty();
+    };
+    for (std::size_t k = 0; k < table.step.size(); ++k) {
+        const int u = static_cast<int>(k / 256), v = static_cast<int>(k % 256);
+        // With every length tight, these sums stay far inside 64 bits.
+        const Weight via = table.step[k] && length(u) ? *length(u) + *table.step[k] : Weight();
+        if (via && length(v) &&
+            (*via < *length(v) || (*via == *length(v) && edges(u) + 1 < edges(v)))) {
+            return target(v) + "the step from " + std::to_string(u) + " does better";
+        }
+        if (table.step[k] && routeOf[u] && !unreachable(u) && unreachable(v)) {
+            return target(v) + "called unreachable, but a step from " + std::to_string(u) +
+                   " reaches it";
+        }
+    }
+    const std::vector<bool> fromSource = closure(table, {byte(from)});
+    std::vector<int> cycleStarts;
+    for (const Route& route : routes) {
+        const std::string& cycle = route.negativeCycle;
+        const Weight weight = walkWeight(table, cycle);
+        if (!cycle.empty() &&
+            (!isCycle(cycle) || !weight || *weight >= 0 || !fromSource[byte(cycle[0])] ||
+             !closure(table, {byte(cycle[0])})[byte(route.target)])) {
+            return target(byte(route.target)) + "no negative cycle from the source to the target";
+        }
+        if (!cycle.empty()) {
+            cycleStarts.push_back(byte(cycle[0]));
+        }
+    }
+    const std::vector<bool> behindCycle = closure(table, cycleStarts);
+    for (const Route& route : routes) {
+        const int v = byte(route.target);
+        if (route.length && behindCycle[v]) {
+            return target(v) + "has a length, but a negative cycle reaches it";
+        }
+        if (tieOrder.empty() || !route.length || route.path.size() < 2) {
+            continue;
+        }
+        // Some candidates may lack a route; one that has a route and ranks first proves a fault.
+        const char last = route.path[route.path.size() - 2];
+        for (int u = 0; u < 256; ++u) {
+            const Weight w = table.step[Table::at(u, v)];
+            if (w && length(u) && *length(u) + *w == *route.length && edges(u) + 1 == edges(v) &&
+                tieOrder.find(static_cast<char>(u)) < tieOrder.find(last)) {
+                return target(v) + "the last step is from " + std::to_string(byte(last)) +
+                       ", but " + std::to_string(u) + " comes first";
+            }
+        }
+        const Route* before = routeOf[byte(last)];
+        if (before && before->length && before->path + route.target != route.path) {
+            return target(v) + "the path does not extend the path of " + std::to_string(byte(last));
+        }
+    }
+    return "";
+}
+
+std::string topoCertificate(const Graph& graph, const std::string& order,
+                            const TopoObstacle& obstacle, bool everyEntry) {
+    const Table table = readTable(graph, everyEntry);
+    const auto vertex = [](int c) { return "vertex " + std::to_string(c) + ": "; };
+    std::vector<int> placedAt(256, -1);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (!table.isName[byte(order[i])] || placedAt[byte(order[i])] >= 0) {
+            return vertex(byte(order[i])) + "placed twice, or no name";
+        }
+        placedAt[byte(order[i])] = static_cast<int>(i);
+    }
+    const auto hidden = [&](std::size_t k) { return !everyEntry && (table.entries[k] & 2) != 0; };
+    std::size_t leftOut = 0;
+    for (const char name : table.names) {
+        const int v = byte(name);
+        bool kept = false;
+        for (int u = 0; u < 256; ++u) {
+            // Released: before v is placed, or ever, when v is left out.
+            const bool released =
+                !table.entries[Table::at(u, v)] || (!hidden(Table::at(u, v)) && placedAt[u] >= 0 &&
+                                                    (placedAt[v] < 0 || placedAt[u] < placedAt[v]));
+            if (placedAt[v] >= 0 && !released) {
+                return vertex(v) + "placed before its entry from " + std::to_string(u) +
+                       " is released";
+            }
+            kept = kept || !released;
+        }
+        if (placedAt[v] < 0 && !kept) {
+            return vertex(v) + "left out, but nothing keeps it out";
+        }
+        leftOut += placedAt[v] < 0;
+    }
+    const std::string& walk = obstacle.vertices;
+    const auto out = [&](char c) { return table.isName[byte(c)] && placedAt[byte(c)] < 0; };
+    using Kind = TopoObstacle::Kind;
+    bool real = obstacle.kind == Kind::none ? leftOut == 0 && walk.empty()
+                : obstacle.kind == Kind::hiddenEdge
+                    ? walk.size() == 2 && out(walk[1]) && hidden(Table::at(walk[0], walk[1]))
+                    : obstacle.kind == Kind::cycle && isCycle(walk);
+    for (std::size_t i = 0; obstacle.kind == Kind::cycle && real && i + 1 < walk.size(); ++i) {
+        real = out(walk[i]) && table.entries[Table::at(walk[i], walk[i + 1])] != 0;
+    }
+    const std::string kind = std::to_string(static_cast<int>(obstacle.kind));
+    return real ? ""
+                : "obstacle of kind " + kind + " does not explain " + std::to_string(leftOut) +
+                      " names left out";
+}
