@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(partsDifference(bytes, directed, EdgeListHeader::twoRecords, 2, 1 + size % 97));
         std::istringstream input(bytes);
         const Graph graph(input, directed);
+        require(graphDifference(graph));
         require(queryDifference(graph, from, std::string{from, to}));
         require(queryDifference(graph, to, std::string{from, to}));
     }

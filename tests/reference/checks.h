@@ -27,11 +27,14 @@ std::string reportText(const LoadReport& report);
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError,
                               std::size_t chunk);
 
+// Judges what a graph answers whatever the source: its names and topological
+// orders (both rules) against the references' tie rules and by their
+// certificates; and the index built from it answers every query as it does.
+std::string graphDifference(const Graph& graph);
+
 // Judges every query from `from`, to each of `targets`: the label-setting
-// ones against the textbook references, the least-weight routes and the
-// topological orders (both rules) by their certificates and the references'
-// tie rules, the adjacency helpers against theirs; and the index built from
-// the graph answers every query as the graph does.
+// ones against the textbook references, the least-weight routes (both rules)
+// by their certificates, the adjacency helpers against the reference's.
 std::string queryDifference(const Graph& graph, char from, const std::string& targets);
 
 // Compares every answer of `index` by the library's rules (with `every`,

@@ -123,16 +123,3 @@ RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative) {
                    ", directions " + std::to_string(draw.directions);
     return result;
 }
-
-std::string graphText(const Graph& graph) {
-    std::string text;
-    for (const auto& row : graph.adjList) {
-        for (const auto& entry : row) {
-            const auto c = static_cast<unsigned char>(entry->vertex);
-            text +=
-                std::isalpha(c) ? std::string(1, entry->vertex) : "\\x" + std::to_string(c) + ";";
-            text += entry == row.front() ? ":" : std::to_string(entry->weight) + " ";
-        }
-    }
-    return text;
-}

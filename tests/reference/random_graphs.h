@@ -21,7 +21,4 @@ struct RandomGraph {
 // weight is >= 0 (so there are no weight -1 entries either).
 RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative);
 
-// The table as "V:T<weight>,..." rows; bytes outside printable ASCII as \xHH.
-std::string graphText(const Graph& graph);
-
 #endif  // TESTS_REFERENCE_RANDOM_GRAPHS_H_
