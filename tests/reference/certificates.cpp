@@ -3,47 +3,57 @@
 #include <cstdint>
 #include <optional>
 
+#include "tests/reference/textbook_reference.h"
+
 namespace {
 
 using Weight = std::optional<std::int64_t>;
-
-// The weight head entries carry, and entries the library's rules pass over.
-constexpr int kHiddenWeight = -1;
 
 // Names index the tables as unsigned bytes, so NUL and bytes above 127 are names like any other.
 int byte(char c) {
     return static_cast<unsigned char>(c);
 }
 
-// What the table holds from byte u to byte v, at index at(u, v).
+// What the table holds from name u to name v, names being bytes; only the
+// graph's names have room, so that a small graph makes a small table.
 struct Table {
-    static std::size_t at(int u, int v) { return static_cast<std::size_t>(u * 256 + v); }
-    static std::size_t at(char u, char v) { return at(byte(u), byte(v)); }
-
     std::string names;
-    std::vector<bool> isName = std::vector<bool>(256, false);
-    std::vector<Weight> step = std::vector<Weight>(256 * 256);  // the least step weight
-    std::vector<int> entries = std::vector<int>(256 * 256, 0);  // 1: weight not -1; 2: weight -1
+    std::vector<int> dense = std::vector<int>(256, -1);  // a name's place in `names`
+    std::vector<Weight> steps;                           // the least step weight
+    std::vector<int> kinds;                              // 1: weight not -1; 2: weight -1
+
+    bool isName(int c) const { return dense[c] >= 0; }
+    std::size_t at(int u, int v) const {
+        return static_cast<std::size_t>(dense[u]) * names.size() +
+               static_cast<std::size_t>(dense[v]);
+    }
+    Weight step(int u, int v) const { return isName(u) && isName(v) ? steps[at(u, v)] : Weight(); }
+    int entries(int u, int v) const { return isName(u) && isName(v) ? kinds[at(u, v)] : 0; }
 };
 
 // Every row gives names, but entries count only in the row that owns its head's name.
 Table readTable(const Graph& graph, bool everyEntry) {
     Table table;
+    table.names = textbookNames(graph);
+    for (std::size_t i = 0; i < table.names.size(); ++i) {
+        table.dense[byte(table.names[i])] = static_cast<int>(i);
+    }
+    table.steps.resize(table.names.size() * table.names.size());
+    table.kinds.resize(table.names.size() * table.names.size());
     std::vector<bool> hasRow(256, false);
     for (std::size_t i = 0; i < graph.adjList.size(); ++i) {
         const auto& row = graph.adjList[i];
         const bool own = !row.empty() && static_cast<long long>(i) < graph.vertexCount &&
                          !hasRow[byte(row.front()->vertex)];
-        for (auto entry = row.begin(); entry != row.end(); ++entry) {
+        for (auto entry = row.begin(); entry != row.end() && own; ++entry) {
             const Edge& edge = **entry;
-            table.names += table.isName[byte(edge.vertex)] ? "" : std::string(1, edge.vertex);
-            table.isName[byte(edge.vertex)] = true;
-            const std::size_t k = Table::at(row.front()->vertex, edge.vertex);
-            const bool counts = own && entry != row.begin();
-            table.entries[k] |= counts ? (edge.weight == kHiddenWeight ? 2 : 1) : 0;
-            if (counts && (everyEntry || edge.weight != kHiddenWeight) &&
-                (!table.step[k] || edge.weight < *table.step[k])) {
-                table.step[k] = edge.weight;
+            const std::size_t k = table.at(byte(row.front()->vertex), byte(edge.vertex));
+            if (entry != row.begin()) {
+                table.kinds[k] |= edge.weight == kHiddenWeight ? 2 : 1;
+                if ((everyEntry || edge.weight != kHiddenWeight) &&
+                    (!table.steps[k] || edge.weight < *table.steps[k])) {
+                    table.steps[k] = edge.weight;
+                }
             }
         }
         if (own) {
@@ -58,9 +68,9 @@ std::vector<bool> closure(const Table& table, std::vector<int> queue) {
     std::vector<bool> reached(256, false);
     for (std::size_t next = 0; next < queue.size(); ++next) {
         const int u = queue[next];
-        for (int v = 0; v < 256 && !reached[u]; ++v) {
-            if (table.step[Table::at(u, v)]) {
-                queue.push_back(v);
+        for (const char name : table.names) {
+            if (!reached[u] && table.step(u, byte(name))) {
+                queue.push_back(byte(name));
             }
         }
         reached[u] = true;
@@ -72,7 +82,7 @@ std::vector<bool> closure(const Table& table, std::vector<int> queue) {
 Weight walkWeight(const Table& table, const std::string& walk) {
     Weight total = 0;
     for (std::size_t i = 1; i < walk.size(); ++i) {
-        const Weight weight = table.step[Table::at(walk[i - 1], walk[i])];
+        const Weight weight = table.step(byte(walk[i - 1]), byte(walk[i]));
         total = total && weight ? *total + *weight : Weight();
     }
     return total;
@@ -116,15 +126,16 @@ std::string leastWeightCertificate(const Graph& graph, char from, const std::vec
     const auto unreachable = [&](int c) {
         return routeOf[c] && !routeOf[c]->length && routeOf[c]->negativeCycle.empty();
     };
-    for (std::size_t k = 0; k < table.step.size(); ++k) {
-        const int u = static_cast<int>(k / 256), v = static_cast<int>(k % 256);
+    for (std::size_t k = 0; k < table.steps.size(); ++k) {
+        const int u = byte(table.names[k / table.names.size()]);
+        const int v = byte(table.names[k % table.names.size()]);
         // With every length tight, these sums stay far inside 64 bits.
-        const Weight via = table.step[k] && length(u) ? *length(u) + *table.step[k] : Weight();
+        const Weight via = table.steps[k] && length(u) ? *length(u) + *table.steps[k] : Weight();
         if (via && length(v) &&
             (*via < *length(v) || (*via == *length(v) && edges(u) + 1 < edges(v)))) {
             return target(v) + "the step from " + std::to_string(u) + " does better";
         }
-        if (table.step[k] && routeOf[u] && !unreachable(u) && unreachable(v)) {
+        if (table.steps[k] && routeOf[u] && !unreachable(u) && unreachable(v)) {
             return target(v) + "called unreachable, but a step from " + std::to_string(u) +
                    " reaches it";
         }
@@ -154,8 +165,9 @@ std::string leastWeightCertificate(const Graph& graph, char from, const std::vec
         }
         // Some candidates may lack a route; one that has a route and ranks first proves a fault.
         const char last = route.path[route.path.size() - 2];
-        for (int u = 0; u < 256; ++u) {
-            const Weight w = table.step[Table::at(u, v)];
+        for (const char name : table.names) {
+            const int u = byte(name);
+            const Weight w = table.step(u, v);
             if (w && length(u) && *length(u) + *w == *route.length && edges(u) + 1 == edges(v) &&
                 tieOrder.find(static_cast<char>(u)) < tieOrder.find(last)) {
                 return target(v) + "the last step is from " + std::to_string(byte(last)) +
@@ -176,21 +188,22 @@ std::string topoCertificate(const Graph& graph, const std::string& order,
     const auto vertex = [](int c) { return "vertex " + std::to_string(c) + ": "; };
     std::vector<int> placedAt(256, -1);
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (!table.isName[byte(order[i])] || placedAt[byte(order[i])] >= 0) {
+        if (!table.isName(byte(order[i])) || placedAt[byte(order[i])] >= 0) {
             return vertex(byte(order[i])) + "placed twice, or no name";
         }
         placedAt[byte(order[i])] = static_cast<int>(i);
     }
-    const auto hidden = [&](std::size_t k) { return !everyEntry && (table.entries[k] & 2) != 0; };
+    const auto hidden = [&](int u, int v) { return !everyEntry && (table.entries(u, v) & 2) != 0; };
     std::size_t leftOut = 0;
     for (const char name : table.names) {
         const int v = byte(name);
         bool kept = false;
-        for (int u = 0; u < 256; ++u) {
+        for (const char from : table.names) {
+            const int u = byte(from);
             // Released: before v is placed, or ever, when v is left out.
             const bool released =
-                !table.entries[Table::at(u, v)] || (!hidden(Table::at(u, v)) && placedAt[u] >= 0 &&
-                                                    (placedAt[v] < 0 || placedAt[u] < placedAt[v]));
+                !table.entries(u, v) || (!hidden(u, v) && placedAt[u] >= 0 &&
+                                         (placedAt[v] < 0 || placedAt[u] < placedAt[v]));
             if (placedAt[v] >= 0 && !released) {
                 return vertex(v) + "placed before its entry from " + std::to_string(u) +
                        " is released";
@@ -203,14 +216,14 @@ std::string topoCertificate(const Graph& graph, const std::string& order,
         leftOut += placedAt[v] < 0;
     }
     const std::string& walk = obstacle.vertices;
-    const auto out = [&](char c) { return table.isName[byte(c)] && placedAt[byte(c)] < 0; };
+    const auto out = [&](char c) { return table.isName(byte(c)) && placedAt[byte(c)] < 0; };
     using Kind = TopoObstacle::Kind;
     bool real = obstacle.kind == Kind::none ? leftOut == 0 && walk.empty()
                 : obstacle.kind == Kind::hiddenEdge
-                    ? walk.size() == 2 && out(walk[1]) && hidden(Table::at(walk[0], walk[1]))
+                    ? walk.size() == 2 && out(walk[1]) && hidden(byte(walk[0]), byte(walk[1]))
                     : obstacle.kind == Kind::cycle && isCycle(walk);
     for (std::size_t i = 0; obstacle.kind == Kind::cycle && real && i + 1 < walk.size(); ++i) {
-        real = out(walk[i]) && table.entries[Table::at(walk[i], walk[i + 1])] != 0;
+        real = out(walk[i]) && table.entries(byte(walk[i]), byte(walk[i + 1])) != 0;
     }
     const std::string kind = std::to_string(static_cast<int>(obstacle.kind));
     return real ? ""

@@ -33,19 +33,6 @@ std::string firstOf(std::initializer_list<std::string> differences) {
     return found == differences.end() ? "" : *found;
 }
 
-// Whether `path` leads from `from` to `to` by the reference's steps, adding
-// up to `distance`; an empty path when there is no distance.
-bool isPath(const Graph& graph, const std::string& path, char from, char to,
-            std::optional<std::int64_t> distance) {
-    std::int64_t length = 0;
-    for (std::size_t i = 1; i < path.size(); ++i) {
-        length += textbookStep(graph, path[i - 1], path[i]).value_or(0x7fffffffffff);
-    }
-    return distance ? !path.empty() && path.front() == from && path.back() == to &&
-                          length == *distance && (from != to || path.size() == 1)
-                    : path.empty();
-}
-
 // What the library's adjacency helpers do, written as textbookAdjacency writes it.
 std::string adjacency(const Graph& graph, char vertex, char target, const std::string& visited) {
     std::queue<char> queue;
@@ -138,6 +125,11 @@ std::string summaryText(const graph_internal::TableSummary& summary) {
     return text;
 }
 
+// "offset/line:column".
+std::string positionText(const InputPosition& p) {
+    return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" + std::to_string(p.column);
+}
+
 }  // namespace
 
 std::string tableText(const Graph& graph) {
@@ -161,10 +153,7 @@ std::string tableText(const Graph& graph) {
 std::string reportText(const LoadReport& r) {
     const char* const stops[] = {"endOfInput", "endInHeader", "endInTriple", "notANumber",
                                  "outOfRange", "inputError",  "cannotOpen"};
-    const auto at = [](const InputPosition& p) {
-        return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
-               std::to_string(p.column);
-    };
+    const auto at = positionText;
     return stops[static_cast<int>(r.stop)] + std::string(" ") + std::to_string(r.triples) +
            (r.inHeader ? " header" : "") + " @" + at(r.stoppedAt) +
            (r.found.empty() ? "" : " found " + r.found) +
@@ -207,9 +196,7 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
                std::to_string(*offset - (feed == std::string::npos ? 0 : feed + 1) + 1);
     };
     const auto reported = [](bool given, const InputPosition& p) {
-        return given ? std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" +
-                           std::to_string(p.column)
-                     : "";
+        return given ? positionText(p) : "";
     };
     return firstOf({
         differs("table", tableText(perTriple), tableText(graph)),
@@ -249,7 +236,8 @@ std::string graphDifference(const Graph& graph) {
 }
 
 std::string queryDifference(const Graph& graph, char from, const std::string& targets) {
-    const Distances distances = textbookDistances(graph, from);
+    std::vector<std::string> paths;
+    const Distances distances = textbookDistances(graph, from, &paths);
     const std::string names = textbookNames(graph);
     const std::vector<Route> routes = graph.shortestRoutes(from);
     const std::vector<Route> least = graph.leastWeightRoutes(from);
@@ -265,6 +253,9 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
         const auto found = std::find_if(distances.begin(), distances.end(),
                                         [&](const auto& d) { return d.first == to; });
         const auto distance = found == distances.end() ? std::nullopt : found->second;
+        const std::string path = found == distances.end()
+                                     ? ""
+                                     : paths[static_cast<std::size_t>(found - distances.begin())];
         const auto route = std::find_if(routes.begin(), routes.end(),
                                         [&](const Route& r) { return r.target == to; });
         const std::string visited = targets.substr(i / 2, i % 3);
@@ -277,11 +268,9 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
                                    std::clamp<std::int64_t>(*distance, INT32_MIN, INT32_MAX))
                              : -1,
                     graph.Dijkstra(from, to)),
-            differs("shortestPath", true,
-                    isPath(graph, graph.shortestPath(from, to), from, to, distance)),
+            differs("shortestPath", path, graph.shortestPath(from, to)),
             differs("shortestRoutes", true,
-                    route == routes.end() || (route->length == distance &&
-                                              isPath(graph, route->path, from, to, distance))),
+                    route == routes.end() || (route->length == distance && route->path == path)),
             differs("adjacency helpers", textbookAdjacency(graph, from, to, visited),
                     adjacency(graph, from, to, visited)),
         });

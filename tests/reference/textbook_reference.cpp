@@ -27,9 +27,10 @@ std::string textbookNames(const Graph& graph) {
 }
 
 // Settles the nearest unsettled record each time, ties to the earliest.
-Distances textbookDistances(const Graph& graph, char from) {
+Distances textbookDistances(const Graph& graph, char from, std::vector<std::string>* paths) {
     const std::string names = textbookNames(graph);  // record i is names[i]
     std::vector<std::optional<std::int64_t>> distance(names.size());
+    std::vector<std::size_t> predecessor(names.size(), names.size());
     std::vector<bool> settled(names.size(), false);
     bool returns = false;  // a settled vertex steps back to `from`: it lies on a cycle
     if (names.find(from) != std::string::npos) {
@@ -54,6 +55,7 @@ Distances textbookDistances(const Graph& graph, char from) {
             if (entry->weight != kHiddenWeight && v != u && !settled[v] &&
                 (!distance[v] || via < *distance[v])) {
                 distance[v] = via;
+                predecessor[v] = u;
             }
         }
     }
@@ -62,6 +64,13 @@ Distances textbookDistances(const Graph& graph, char from) {
         result.emplace_back(names[i], names[i] != from ? distance[i]
                                       : returns        ? std::optional<std::int64_t>(0)
                                                        : std::nullopt);
+        std::string path;
+        for (std::size_t v = i; result.back().second && v != names.size(); v = predecessor[v]) {
+            path.insert(path.begin(), names[v]);
+        }
+        if (paths) {
+            paths->push_back(path);
+        }
     }
     return result;
 }

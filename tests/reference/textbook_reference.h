@@ -29,7 +29,11 @@ std::string textbookNames(const Graph& graph);
 // Every name in first-appearance order with its shortest distance from `from`:
 // nothing when not reachable, 0 for `from` itself when it lies on a cycle, else
 // the distance the label-setting search settles it at (exact, in 64 bits).
-Distances textbookDistances(const Graph& graph, char from);
+// With `paths`, appends each one's path as the search records it: each vertex
+// from the one that last lowered its distance, "a" from `a` to itself on a
+// cycle, empty when there is no distance.
+Distances textbookDistances(const Graph& graph, char from,
+                            std::vector<std::string>* paths = nullptr);
 
 // Kahn's method, always taking the first name in `order` whose remaining
 // in-degree is 0. With `everyEntry` every entry is an edge; without it,
