@@ -138,7 +138,7 @@ std::string tableText(const Graph& graph) {
         text += text.empty() ? "" : " ";
         for (const auto& entry : row) {
             const bool head = entry == row.front();
-            text += head && entry->weight != -1 ? "<head weight>" : "";
+            text += head && entry->weight != kHiddenWeight ? "<head weight>" : "";
             text += entry->vertex;
             text += head ? ":" : std::to_string(entry->weight) + (entry == row.back() ? "" : ",");
             text += entry->prev == '\0' ? "" : "<prev>";
