@@ -11,10 +11,6 @@
 
 #include "graph/internal/usual_triples.h"
 
-#if defined(__BMI2__)
-#include <immintrin.h>
-#endif
-
 // GCC 12's AVX-512 intrinsics start from an undefined vector, which it then
 // warns is or may be used uninitialized: about its own headers.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -180,44 +176,6 @@ inline ByteSums byteSumsBy(const char* begin, const char* end, SumBlocks sumBloc
 inline std::uint64_t placedBlocks(std::size_t blocks, std::uint64_t sum, std::uint64_t sumOfSums) {
     return blocks * sum - sumOfSums;
 }
-
-#if defined(__BMI2__)
-// The items of the first triples that are names (1) or weights (2), as bits
-// in item order: 011 repeated, or 100 repeated.
-constexpr std::uint64_t kNameItems = 0x36DB6DB6DB6DB6DB;
-constexpr std::uint64_t kWeightItems = 0x4924924924924924;
-
-// Where the items of a window's first `count` triples lie, as bits of their
-// first and last bytes, and whether all are of the usual shape: each name a
-// single byte, each weight an optional sign and 1 to 8 digits.
-struct TripleItems {
-    std::uint64_t nameStarts;
-    std::uint64_t weightStarts;
-    std::uint64_t weightEnds;
-    std::uint64_t signs;  // the weights' signs
-    bool usual;
-};
-
-inline TripleItems tripleItems(const WindowMasks& masks, std::uint64_t starts, std::uint64_t ends,
-                               std::size_t count) {
-    const std::uint64_t items = (std::uint64_t{1} << (3 * count)) - 1;
-    TripleItems found;
-    found.nameStarts = _pdep_u64(kNameItems & items, starts);
-    found.weightStarts = _pdep_u64(kWeightItems & items, starts);
-    found.weightEnds = _pdep_u64(kWeightItems & items, ends);
-    // Each weight's bytes, its first through its last: ranges that never
-    // touch, so their sum is their union.
-    const std::uint64_t weightBytes = (found.weightEnds << 1) - found.weightStarts;
-    const std::uint64_t weightDigits = weightBytes & masks.digit;
-    const std::uint64_t atLeastTwo = weightDigits & (weightDigits >> 1);
-    const std::uint64_t atLeastFour = atLeastTwo & (atLeastTwo >> 2);
-    const std::uint64_t atLeastNine = (atLeastFour & (atLeastFour >> 4)) & (weightDigits >> 8);
-    found.signs = found.weightStarts & masks.sign & (weightDigits >> 1);
-    found.usual = found.nameStarts == _pdep_u64(kNameItems & items, ends) &&
-                  (weightBytes & ~masks.digit & ~found.signs) == 0 && atLeastNine == 0;
-    return found;
-}
-#endif
 
 }  // namespace
 }  // namespace graph_internal
