@@ -46,36 +46,42 @@ void EntryMatrix::merge(const EntryMatrix& later) {
     // Names new to a row are those whose cell held nothing before: name them
     // all before the cells take `later`'s entries.
     for (const char owner : later.rows_.owners()) {
-        const Row& from = *later.rows_.find(owner);
-        Row& into = rows_[owner];
-        const bool selfPlaced = into.selfAfter != 0;
-        for (std::size_t i = 1; i <= from.nameCount; ++i) {
-            if (i == from.selfAfter && !selfPlaced) {
-                into.selfAfter = into.nameCount;
-            }
-            const Cell* known = i < from.nameCount ? findCell(owner, from.names[i]) : nullptr;
-            if (i < from.nameCount && (known == nullptr || known->entries == 0)) {
-                into.names[into.nameCount++] = from.names[i];
-            }
-        }
+        mergeRowNames(owner, *later.rows_.find(owner));
     }
     for (std::size_t row = 0; row < 256; ++row) {
-        if (!later.cells_[row]) {
+        if (later.cells_[row]) {
+            mergeCells(static_cast<char>(row), *later.cells_[row]);
+        }
+    }
+}
+
+void EntryMatrix::mergeRowNames(char owner, const Row& later) {
+    Row& into = rows_[owner];
+    const bool selfPlaced = into.selfAfter != 0;
+    for (std::size_t i = 1; i <= later.nameCount; ++i) {
+        if (i == later.selfAfter && !selfPlaced) {
+            into.selfAfter = into.nameCount;
+        }
+        const Cell* known = i < later.nameCount ? findCell(owner, later.names[i]) : nullptr;
+        if (i < later.nameCount && (known == nullptr || known->entries == 0)) {
+            into.names[into.nameCount++] = later.names[i];
+        }
+    }
+}
+
+void EntryMatrix::mergeCells(char row, const Cells& later) {
+    for (std::size_t column = 0; column < 256; ++column) {
+        const Cell& part = later[column];
+        if (part.entries == 0) {
             continue;
         }
-        for (std::size_t column = 0; column < 256; ++column) {
-            const Cell& part = (*later.cells_[row])[column];
-            if (part.entries == 0) {
-                continue;
-            }
-            Cell& whole = cell(static_cast<char>(row), static_cast<char>(column));
-            if (whole.entries == 0) {
-                whole = part;
-            } else {
-                whole.entries += part.entries;
-                whole.hiddenEntries += part.hiddenEntries;
-                whole.least = std::min(whole.least, part.least);
-            }
+        Cell& whole = cell(row, static_cast<char>(column));
+        if (whole.entries == 0) {
+            whole = part;
+        } else {
+            whole.entries += part.entries;
+            whole.hiddenEntries += part.hiddenEntries;
+            whole.least = std::min(whole.least, part.least);
         }
     }
 }

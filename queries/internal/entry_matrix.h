@@ -105,6 +105,11 @@ class EntryMatrix {
         }
     }
 
+    // merge's two steps: the names `later` gives `owner`'s row that it lacks,
+    // then `later`'s cells of one row added to this one's.
+    void mergeRowNames(char owner, const Row& later);
+    void mergeCells(char row, const Cells& later);
+
     // The first triple between two names: where rows are made, names named,
     // and the order names were read in changes.
     __attribute__((noinline, cold)) void noteFirstEntry(char source, char target, int weight);
