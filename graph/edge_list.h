@@ -73,6 +73,10 @@ struct LoadReport {
 // has it, or directly with its first triple, as many edge lists are written.
 enum class EdgeListHeader { twoRecords, none };
 
+// Every byte value is a vertex name, so a graph has at most this many
+// vertices, and a table indexed by name has this many slots.
+constexpr std::size_t kNameCount = 256;
+
 // One edge triple as read.
 struct EdgeTriple {
     int weight;

@@ -127,33 +127,48 @@ Parse parserFor(int instructionSet) {
 
 using Sum = ByteSums (*)(const char*, const char*);
 
-Sum summerFor() {
+ByteSums byteSumsPortable(const char* begin, const char* end) {
+    ByteSums sums{0, 0, 0};
+    sumEachByte(begin, 0, end, sums);
+    return sums;
+}
+
+// The best code for `instructionSet` that this machine runs, as parserFor.
+Sum summerFor(int instructionSet) {
 #if defined(__x86_64__)
-    if (hasAvx512()) {
+    if (instructionSet >= 3 && hasAvx512()) {
         return byteSumsAvx512;
     }
-    if (hasAvx2()) {
+    if (instructionSet >= 2 && hasAvx2()) {
         return byteSumsAvx2;
     }
-    return byteSumsSse2;
-#else
-    return [](const char* begin, const char* end) {
-        return byteSumsBy<1>(begin, end, [](const char*, std::size_t, ByteSums&) {});
-    };
+    if (instructionSet >= 1) {
+        return byteSumsSse2;
+    }
 #endif
+    (void)instructionSet;
+    return byteSumsPortable;
+}
+
+// Σ (b + 1)(offset + j + 1 + key) over the bytes b at places j from 0.
+WindowSums windowSumsOf(const ByteSums& sums, std::size_t length, std::uint64_t offset) {
+    const std::uint64_t plusOne = sums.bytes + length;
+    const std::uint64_t placedPlusOne =
+        sums.placed + (length % 2 == 0 ? length / 2 * (length - 1) : (length - 1) / 2 * length);
+    return {sums.lineFeeds, placedPlusOne + (offset + 1 + kFingerprintKey) * plusOne};
 }
 
 }  // namespace
 
 WindowSums windowSums(const char* begin, const char* end, std::uint64_t offset) {
-    static const Sum sumsOf = summerFor();
-    const ByteSums sums = sumsOf(begin, end);
-    const auto length = static_cast<std::uint64_t>(end - begin);
-    // Σ (b + 1)(offset + j + 1 + key) over the bytes b at places j from 0.
-    const std::uint64_t plusOne = sums.bytes + length;
-    const std::uint64_t placedPlusOne =
-        sums.placed + (length % 2 == 0 ? length / 2 * (length - 1) : (length - 1) / 2 * length);
-    return {sums.lineFeeds, placedPlusOne + (offset + 1 + kFingerprintKey) * plusOne};
+    static const Sum sumsOf = summerFor(4);
+    return windowSumsOf(sumsOf(begin, end), static_cast<std::size_t>(end - begin), offset);
+}
+
+WindowSums windowSumsWith(int instructionSet, const char* begin, const char* end,
+                          std::uint64_t offset) {
+    return windowSumsOf(summerFor(instructionSet)(begin, end),
+                        static_cast<std::size_t>(end - begin), offset);
 }
 
 std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* out,

@@ -203,7 +203,7 @@ class Graph {
     // after its row's head entry has been read back.
     int findRow(char name);
 
-    std::array<int, 256> rowHint_{};
+    std::array<int, kNameCount> rowHint_{};
 };
 
 #endif  // GRAPH_WEIGHTED_GRAPH_H_

@@ -11,8 +11,8 @@ using graph_internal::RowIndex;
 
 namespace {
 
-std::bitset<256> setOf(const std::vector<char>& names) {
-    std::bitset<256> set;
+std::bitset<kNameCount> setOf(const std::vector<char>& names) {
+    std::bitset<kNameCount> set;
     for (const char name : names) {
         set.set(nameSlot(name));
     }
@@ -27,7 +27,7 @@ bool Graph::insertAdjacentElements(std::queue<char>& queue, std::vector<char> vi
     if (row == nullptr) {
         return false;
     }
-    const std::bitset<256> done = setOf(visited);
+    const std::bitset<kNameCount> done = setOf(visited);
     for (const auto& entry : *row) {
         if (!isNeighbourEntry(entry->weight)) {
             continue;
@@ -48,7 +48,7 @@ void Graph::insertAdjacentNodes(std::vector<char>& out, std::vector<char> visite
     if (row == nullptr) {
         return;
     }
-    const std::bitset<256> done = setOf(visited);
+    const std::bitset<kNameCount> done = setOf(visited);
     for (const auto& entry : *row) {
         if (isNeighbourEntry(entry->weight) && !done[nameSlot(entry->vertex)]) {
             out.push_back(entry->vertex);

@@ -48,7 +48,7 @@ void EntryMatrix::merge(const EntryMatrix& later) {
     for (const char owner : later.rows_.owners()) {
         mergeRowNames(owner, *later.rows_.find(owner));
     }
-    for (std::size_t row = 0; row < 256; ++row) {
+    for (std::size_t row = 0; row < kNameCount; ++row) {
         if (later.cells_[row]) {
             mergeCells(static_cast<char>(row), *later.cells_[row]);
         }
@@ -70,7 +70,7 @@ void EntryMatrix::mergeRowNames(char owner, const Row& later) {
 }
 
 void EntryMatrix::mergeCells(char row, const Cells& later) {
-    for (std::size_t column = 0; column < 256; ++column) {
+    for (std::size_t column = 0; column < kNameCount; ++column) {
         const Cell& part = later[column];
         if (part.entries == 0) {
             continue;

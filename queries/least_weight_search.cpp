@@ -16,7 +16,7 @@ LeastWeightSearch::LeastWeightSearch(const TableSummary& table, char from, EdgeE
     std::vector<char> dropped = {from};
     std::vector<char> next;
     for (std::size_t round = 1; round <= rounds && !dropped.empty(); ++round) {
-        std::bitset<256> queued;
+        std::bitset<kNameCount> queued;
         next.clear();
         for (const char vertex : dropped) {
             const std::size_t u = nameSlot(vertex);
@@ -86,7 +86,7 @@ void LeastWeightSearch::markCycles(const TableSummary& table, const std::vector<
 // The relaxation that set a vertex's distance last is one way of reaching
 // it; the tie rule picks, among all such ways, the first in order.
 void LeastWeightSearch::choosePredecessors(const TableSummary& table) {
-    std::bitset<256> chosen;
+    std::bitset<kNameCount> chosen;
     for (const char vertex : table.tieOrder(rule_).names()) {
         const std::size_t u = nameSlot(vertex);
         if (!reached_[u] || behindCycle_[u] >= 0) {

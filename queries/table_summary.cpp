@@ -26,8 +26,8 @@ TableSummary::TableSummary(const Graph& graph) : rowCount_(graph.vertexCount) {
     for (const Row& row : graph.adjList) {
         entries += row.size();
     }
-    neighbours_.reserve(std::min(entries, rowsInUse(graph) * 256));
-    std::array<Seen, 256> seen{};
+    neighbours_.reserve(std::min(entries, rowsInUse(graph) * kNameCount));
+    std::array<Seen, kNameCount> seen{};
     for (std::size_t index = 0; index < graph.adjList.size(); ++index) {
         const Row& row = graph.adjList[index];
         if (row.empty()) {

@@ -17,7 +17,7 @@ namespace {
 // and the next vertex is the first-appearing name at zero. A name that has
 // been output never returns to zero: its count only falls below it.
 template <typename ForEachRelease>
-std::string kahnOrder(const AppearanceOrder& order, std::array<std::int64_t, 256> count,
+std::string kahnOrder(const AppearanceOrder& order, std::array<std::int64_t, kNameCount> count,
                       ForEachRelease forEachRelease) {
     const std::string& names = order.names();
     std::priority_queue<int, std::vector<int>, std::greater<>> ready;  // positions
@@ -46,7 +46,7 @@ std::string kahnOrder(const AppearanceOrder& order, std::array<std::int64_t, 256
 }  // namespace
 
 std::string topologicalOrder(const TableSummary& table, EdgeEntries rule) {
-    std::array<std::int64_t, 256> count{};
+    std::array<std::int64_t, kNameCount> count{};
     for (const char name : table.order().names()) {
         count[nameSlot(name)] = table.inDegree(name);
     }
@@ -61,7 +61,7 @@ std::string topologicalOrder(const TableSummary& table, EdgeEntries rule) {
 // the vertices output, entry by entry.
 std::string topologicalOrder(const Graph& graph) {
     AppearanceOrder order;
-    std::array<std::int64_t, 256> count{};
+    std::array<std::int64_t, kNameCount> count{};
     for (const Row& row : graph.adjList) {
         for (auto entry = row.begin(); entry != row.end(); ++entry) {
             order.see((*entry)->vertex);
@@ -86,7 +86,7 @@ std::string topologicalOrder(const Graph& graph) {
 TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& order,
                                  EdgeEntries rule) {
     const std::string& names = table.tieOrder(rule).names();
-    std::bitset<256> leftOut;
+    std::bitset<kNameCount> leftOut;
     for (const char name : names) {
         leftOut.set(nameSlot(name));
     }
@@ -95,8 +95,8 @@ TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& o
     }
     // For every name, the first source (in order of first appearance) of a
     // hidden entry naming it, and of an entry naming it from a left-out row.
-    std::array<int, 256> hiddenFrom;
-    std::array<int, 256> leftOutFrom;
+    std::array<int, kNameCount> hiddenFrom;
+    std::array<int, kNameCount> leftOutFrom;
     hiddenFrom.fill(-1);
     leftOutFrom.fill(-1);
     for (auto source = names.rbegin(); source != names.rend(); ++source) {
@@ -117,7 +117,7 @@ TopoObstacle topologicalObstacle(const TableSummary& table, const std::string& o
         return obstacle;
     }
     std::string walk;  // each vertex the source of an entry into the one before
-    std::array<int, 256> walkIndex;
+    std::array<int, kNameCount> walkIndex;
     walkIndex.fill(-1);
     for (char vertex = *first;; vertex = static_cast<char>(leftOutFrom[nameSlot(vertex)])) {
         if (walkIndex[nameSlot(vertex)] >= 0) {

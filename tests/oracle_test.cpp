@@ -43,7 +43,7 @@ void expectOraclesAgree(std::uint32_t seed, int maxNames, bool sample) {
                  ::testing::PrintToString(tableText(graph)));
     const std::string names = textbookNames(graph);
     std::string targets = names;
-    for (int c = 0; c < 256 && targets.size() == names.size(); ++c) {
+    for (std::size_t c = 0; c < kNameCount && targets.size() == names.size(); ++c) {
         if (names.find(static_cast<char>(c)) == std::string::npos) {
             targets += static_cast<char>(c);
         }
@@ -82,7 +82,7 @@ TEST(OracleTest, EveryPairOnSmallGraphs) {
 
 TEST(OracleTest, SampledSourcesOnGraphsOfUpTo256Names) {
     for (std::uint32_t seed = 100001; seed <= 100120; seed += kGraphs) {
-        ASSERT_NO_FATAL_FAILURE(expectOraclesAgree(seed, 256, true));
+        ASSERT_NO_FATAL_FAILURE(expectOraclesAgree(seed, kNameCount, true));
     }
 }
 
@@ -163,7 +163,7 @@ TEST(LoadingOracleTest, EveryWindowSizeAndEveryTruncation) {
 }
 
 // The fast path's code for each instruction set takes the same triples as
-// the portable code, and stops at the same byte.
+// the portable code, stops at the same byte, and sums the bytes alike.
 TEST(LoadingOracleTest, EveryInstructionSetTakesTheSameTriples) {
     std::mt19937 random(7);
     for (int i = 0; i < 2000; ++i) {
@@ -175,7 +175,11 @@ TEST(LoadingOracleTest, EveryInstructionSetTakesTheSameTriples) {
             const char* next = input.data() + start;
             const std::size_t count = graph_internal::parseUsualTriplesWith(
                 set, next, input.data() + input.size(), out, 300);
-            taken[set] = std::to_string(next - input.data()) + ":";
+            const graph_internal::WindowSums sums = graph_internal::windowSumsWith(
+                set, input.data() + start, input.data() + input.size(), start * 7);
+            taken[set] = std::to_string(next - input.data()) + "," +
+                         std::to_string(sums.lineFeeds) + "," + std::to_string(sums.fingerprint) +
+                         ":";
             for (std::size_t t = 0; t < count; ++t) {
                 taken[set] +=
                     std::string{out[t].source, out[t].target} + std::to_string(out[t].weight);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "tests/graph_test_support.h"
+#include "tests/tool_harness.h"
 #include "tool/query_tool.h"
 
 namespace {
@@ -34,7 +35,7 @@ struct Case {
 
 void expectRuns(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
-        const ToolResult result = runGraphQuery(words(c.args), c.input);
+        const ToolResult result = runTool(words(c.args), c.input);
         std::string err = c.err;
         for (std::size_t at; (at = err.find('~')) != std::string::npos;) {
             err.replace(at, 1, "graph-query: standard input: ");
@@ -159,7 +160,7 @@ TEST(GraphQueryTest, UsageErrorsAreOneLineAndStatus2) {
         {"-h", "", usageText(), 0},
         {"-V", "", "graph-query (graph) 2.0.0\n", 0},
     });
-    EXPECT_EQ(runGraphQuery({"", "list"}).err,
+    EXPECT_EQ(runTool({"", "list"}).err,
               "graph-query: '': Unable to open file: No such file or directory\n");
 }
 

@@ -90,7 +90,7 @@ int distances(const Words& words, Session& session) {
 int topo(const Words&, Session& session) {
     const EdgeEntries entries = session.edgeEntries();
     const std::string order = session.index().topoSort(entries);
-    std::bitset<256> output;
+    std::bitset<kNameCount> output;
     for (const char name : order) {
         output.set(slotOf(name));
     }

@@ -25,7 +25,7 @@ std::string dotName(char vertex) {
 }
 
 std::size_t pairSlot(char from, char to) {
-    return slotOf(from) * 256 + slotOf(to);
+    return slotOf(from) * kNameCount + slotOf(to);
 }
 
 // What the answer marks on the drawing: the steps drawn bold, with the weight
@@ -79,8 +79,8 @@ class Marks {
 
     const RouteTable& routes_;
     const char from_;
-    std::bitset<65536> bold_;
-    std::bitset<65536> red_;
+    std::bitset<kNameCount * kNameCount> bold_;
+    std::bitset<kNameCount * kNameCount> red_;
 };
 
 // A vertex's node with its distance from the start.

@@ -229,24 +229,3 @@ int runGraphQuery(const std::vector<std::string>& args, ToolIo& io) {
     io.err.flush();
     return status;
 }
-
-ToolResult runGraphQuery(const std::vector<std::string>& args, const std::string& standardInput) {
-    // Standard input is a file, as `graph-query ... < FILE` has it.
-    std::FILE* file = std::tmpfile();
-    if (file == nullptr ||
-        std::fwrite(standardInput.data(), 1, standardInput.size(), file) != standardInput.size() ||
-        std::fflush(file) != 0 || ::lseek(::fileno(file), 0, SEEK_SET) != 0) {
-        throw std::runtime_error("cannot make a file for standard input");
-    }
-    ToolResult result;
-    {
-        FdStreamBuffer buffer(::fileno(file), /*owned=*/false);
-        std::istream input(&buffer);
-        Output out(result.out);
-        Output err(result.err);
-        ToolIo io{input, out, err};
-        result.status = runGraphQuery(args, io);
-    }
-    std::fclose(file);
-    return result;
-}

@@ -26,18 +26,6 @@ struct ToolIo {
 // else 0, whatever the answers.
 int runGraphQuery(const std::vector<std::string>& args, ToolIo& io);
 
-struct ToolResult {
-    std::string out;  // standard output
-    std::string err;  // standard error
-    int status;       // exit status
-};
-
-// runGraphQuery()
-//
-// Runs `graph-query` in-process with `standardInput` as its standard input.
-ToolResult runGraphQuery(const std::vector<std::string>& args,
-                         const std::string& standardInput = "");
-
 // usageText()
 //
 // Returns the usage message, ending in a line feed.

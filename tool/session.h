@@ -18,7 +18,7 @@
 #include "tool/output.h"
 
 // The routes of one search, by target.
-using RouteTable = std::array<Route, 256>;
+using RouteTable = std::array<Route, kNameCount>;
 
 // The slot of a name in a RouteTable.
 inline std::size_t slotOf(char name) {
@@ -77,9 +77,9 @@ class Session {
     LoadReport report_;
     std::optional<QueryIndex> index_;
     std::optional<EdgeListing> listing_;
-    std::bitset<256> vertices_;
-    std::array<std::unique_ptr<RouteTable>, 256> shortest_;
-    std::array<std::unique_ptr<RouteTable>, 256> least_;
+    std::bitset<kNameCount> vertices_;
+    std::array<std::unique_ptr<RouteTable>, kNameCount> shortest_;
+    std::array<std::unique_ptr<RouteTable>, kNameCount> least_;
 };
 
 #endif  // TOOL_SESSION_H_

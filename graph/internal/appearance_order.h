@@ -41,7 +41,7 @@ class AppearanceOrder {
     const std::string& names() const { return names_; }
 
   private:
-    std::array<int, 256> position_;
+    std::array<int, kNameCount> position_;
     std::string names_;
 };
 

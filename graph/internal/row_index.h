@@ -16,7 +16,7 @@ using Row = std::list<std::shared_ptr<Edge>>;
 
 constexpr int kNoRow = -1;
 
-// The slot of a name in 256-entry tables indexed by name.
+// The slot of a name in tables of kNameCount entries indexed by name.
 inline std::size_t nameSlot(char name) {
     return static_cast<unsigned char>(name);
 }
@@ -57,11 +57,11 @@ class RowIndex {
         return row == kNoRow ? nullptr : &graph_.adjList[static_cast<std::size_t>(row)];
     }
 
-    const std::array<int, 256>& rows() const { return rowOf_; }
+    const std::array<int, kNameCount>& rows() const { return rowOf_; }
 
   private:
     const Graph& graph_;
-    std::array<int, 256> rowOf_;
+    std::array<int, kNameCount> rowOf_;
 };
 
 }  // namespace graph_internal

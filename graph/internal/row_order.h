@@ -46,7 +46,7 @@ class RowsInCreationOrder {
     const std::string& owners() const { return owners_; }
 
   private:
-    std::array<std::unique_ptr<Row>, 256> rows_;
+    std::array<std::unique_ptr<Row>, kNameCount> rows_;
     std::string owners_;
 };
 

@@ -46,6 +46,11 @@ constexpr std::uint64_t kFingerprintKey = 0x9E3779B97F4A7C15;
 // `offset` of the input, many bytes at a time. O(bytes).
 WindowSums windowSums(const char* begin, const char* end, std::uint64_t offset);
 
+// windowSums by the code for `instructionSet`, numbered as for
+// parseUsualTriplesWith (3 and 4 are the same).
+WindowSums windowSumsWith(int instructionSet, const char* begin, const char* end,
+                          std::uint64_t offset);
+
 // The fast path built for AVX2, for AVX-512 and for AVX-512 with VBMI2
 // (x86-64 only), called only on machines that have them.
 std::size_t parseUsualTriplesAvx2(const char*& next, const char* end, EdgeTriple* out,

@@ -155,6 +155,17 @@ inline std::size_t takeEachTriple(const char* window, const WindowMasks& masks,
     return takeTriples(window, masks, starts, whole, out, at);
 }
 
+// Adds the bytes of [begin + from, end) one at a time, each at its place
+// from `begin`.
+inline void sumEachByte(const char* begin, std::size_t from, const char* end, ByteSums& sums) {
+    for (std::size_t place = from; begin + place != end; ++place) {
+        const auto byte = static_cast<unsigned char>(begin[place]);
+        sums.lineFeeds += byte == '\n';
+        sums.bytes += byte;
+        sums.placed += place * byte;
+    }
+}
+
 // The sums of [begin, end): those of its whole blocks of `kBlock` bytes as
 // `sumBlocks(begin, blocks, sums)` adds them, the rest one byte at a time.
 template <std::size_t kBlock, typename SumBlocks>
@@ -162,12 +173,7 @@ inline ByteSums byteSumsBy(const char* begin, const char* end, SumBlocks sumBloc
     ByteSums sums{0, 0, 0};
     const auto blocks = static_cast<std::size_t>(end - begin) / kBlock;
     sumBlocks(begin, blocks, sums);
-    for (std::size_t place = blocks * kBlock; begin + place != end; ++place) {
-        const auto byte = static_cast<unsigned char>(begin[place]);
-        sums.lineFeeds += byte == '\n';
-        sums.bytes += byte;
-        sums.placed += place * byte;
-    }
+    sumEachByte(begin, blocks * kBlock, end, sums);
     return sums;
 }
 

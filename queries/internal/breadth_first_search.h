@@ -17,10 +17,10 @@ namespace graph_internal {
 // once. O(V + the neighbours handed out).
 template <typename ForEachNeighbour>
 bool reaches(char from, char to, ForEachNeighbour forEachNeighbour) {
-    std::array<char, 256> queue;
+    std::array<char, kNameCount> queue;
     std::size_t head = 0;
     std::size_t tail = 0;
-    std::bitset<256> queued;
+    std::bitset<kNameCount> queued;
     queue[tail++] = from;
     queued.set(nameSlot(from));
     bool found = false;

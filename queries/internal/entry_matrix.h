@@ -1,5 +1,5 @@
 // A table's entries noted as they are read, without the table: per row, what
-// its entries tell of each of the 256 names.
+// its entries tell of each of the kNameCount names.
 #ifndef QUERIES_INTERNAL_ENTRY_MATRIX_H_
 #define QUERIES_INTERNAL_ENTRY_MATRIX_H_
 
@@ -46,13 +46,13 @@ class EntryMatrix {
         int least;                    // the least weight of the others
         int first;                    // the first entry's weight
     };
-    using Cells = std::array<Cell, 256>;
+    using Cells = std::array<Cell, kNameCount>;
 
     // A row's names in the order of their first entry, the head first.
     struct Row {
         explicit Row(char owner) : names{owner} {}
 
-        std::array<char, 256> names;
+        std::array<char, kNameCount> names;
         std::size_t nameCount = 1;
         // Other than the head, the names named before its first self-loop
         // entry, where the summary lists it: 0 when it has no self-loop.
@@ -115,7 +115,7 @@ class EntryMatrix {
     __attribute__((noinline, cold)) void noteFirstEntry(char source, char target, int weight);
 
     bool directed_;
-    std::array<std::unique_ptr<Cells>, 256> cells_;  // by the lesser name when undirected
+    std::array<std::unique_ptr<Cells>, kNameCount> cells_;  // by the lesser name when undirected
     RowsInCreationOrder<Row> rows_;
     AppearanceOrder readOrder_;
 };

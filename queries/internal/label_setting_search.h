@@ -116,14 +116,14 @@ class LabelSettingSearch {
 
     Steps& steps_;
     const char from_;
-    std::bitset<256> settled_;
+    std::bitset<kNameCount> settled_;
     // kUnreached, or the distance: exact, its magnitude below 2^40, so never
     // kUnreached.
-    std::array<std::int64_t, 256> distance_;
-    std::array<char, 256> predecessor_;
+    std::array<std::int64_t, kNameCount> distance_;
+    std::array<char, kNameCount> predecessor_;
     // The reached vertices not settled yet, in no order: with at most 256
     // names, a plain scan selects the nearest as cheaply as a heap would.
-    std::array<unsigned char, 256> frontier_;
+    std::array<unsigned char, kNameCount> frontier_;
     std::size_t frontierSize_ = 0;
     bool returnsToStart_ = false;
 };

@@ -45,13 +45,13 @@ class LeastWeightSearch {
 
     const char from_;
     const EdgeEntries rule_;
-    std::bitset<256> reached_;
-    std::array<std::int64_t, 256> distance_{};
-    std::array<std::uint32_t, 256> edges_{};
-    std::array<char, 256> relaxedFrom_;  // the last relaxation's source
-    std::array<char, 256> predecessor_;  // by the tie rule
+    std::bitset<kNameCount> reached_;
+    std::array<std::int64_t, kNameCount> distance_{};
+    std::array<std::uint32_t, kNameCount> edges_{};
+    std::array<char, kNameCount> relaxedFrom_;  // the last relaxation's source
+    std::array<char, kNameCount> predecessor_;  // by the tie rule
     std::vector<std::string> cycles_;
-    std::array<int, 256> behindCycle_;  // an index into cycles_, or -1
+    std::array<int, kNameCount> behindCycle_;  // an index into cycles_, or -1
 };
 
 }  // namespace graph_internal

@@ -77,9 +77,9 @@ class RowSteps {
     const Graph& graph_;
     const RowIndex rows_;
     std::uint32_t scan_ = 0;
-    std::array<std::uint32_t, 256> seenIn_{};     // the scan that last met a name
-    std::array<std::uint32_t, 256> steppedIn_{};  // the scan that last stepped to it
-    std::array<int, 256> firstWeight_;
+    std::array<std::uint32_t, kNameCount> seenIn_{};     // the scan that last met a name
+    std::array<std::uint32_t, kNameCount> steppedIn_{};  // the scan that last stepped to it
+    std::array<int, kNameCount> firstWeight_;
     AppearanceOrder order_;
     std::size_t seenRows_ = 0;
 };

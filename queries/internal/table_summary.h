@@ -93,9 +93,9 @@ class TableSummary {
     AppearanceOrder order_;
     AppearanceOrder readOrder_;
     std::vector<Neighbour> neighbours_;  // row after row
-    std::array<std::uint32_t, 256> firstNeighbour_{};
-    std::array<std::uint32_t, 256> neighbourCount_{};
-    std::array<std::int64_t, 256> inDegree_{};
+    std::array<std::uint32_t, kNameCount> firstNeighbour_{};
+    std::array<std::uint32_t, kNameCount> neighbourCount_{};
+    std::array<std::int64_t, kNameCount> inDegree_{};
     int rowCount_ = 0;
 };
 

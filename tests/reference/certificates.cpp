@@ -18,9 +18,9 @@ int byte(char c) {
 // graph's names have room, so that a small graph makes a small table.
 struct Table {
     std::string names;
-    std::vector<int> dense = std::vector<int>(256, -1);  // a name's place in `names`
-    std::vector<Weight> steps;                           // the least step weight
-    std::vector<int> kinds;                              // 1: weight not -1; 2: weight -1
+    std::vector<int> dense = std::vector<int>(kNameCount, -1);  // a name's place in `names`
+    std::vector<Weight> steps;                                  // the least step weight
+    std::vector<int> kinds;                                     // 1: weight not -1; 2: weight -1
 
     bool isName(int c) const { return dense[c] >= 0; }
     std::size_t at(int u, int v) const {
@@ -40,7 +40,7 @@ Table readTable(const Graph& graph, bool everyEntry) {
     }
     table.steps.resize(table.names.size() * table.names.size());
     table.kinds.resize(table.names.size() * table.names.size());
-    std::vector<bool> hasRow(256, false);
+    std::vector<bool> hasRow(kNameCount, false);
     for (std::size_t i = 0; i < graph.adjList.size(); ++i) {
         const auto& row = graph.adjList[i];
         const bool own = !row.empty() && static_cast<long long>(i) < graph.vertexCount &&
@@ -65,7 +65,7 @@ Table readTable(const Graph& graph, bool everyEntry) {
 
 // The bytes reachable by steps from those in `queue`, they included.
 std::vector<bool> closure(const Table& table, std::vector<int> queue) {
-    std::vector<bool> reached(256, false);
+    std::vector<bool> reached(kNameCount, false);
     for (std::size_t next = 0; next < queue.size(); ++next) {
         const int u = queue[next];
         for (const char name : table.names) {
@@ -104,7 +104,7 @@ std::string leastWeightCertificate(const Graph& graph, char from, const std::vec
                                    bool everyEntry, const std::string& tieOrder) {
     const Table table = readTable(graph, everyEntry);
     const auto target = [](int c) { return "target " + std::to_string(c) + ": "; };
-    std::vector<const Route*> routeOf(256, nullptr);
+    std::vector<const Route*> routeOf(kNameCount, nullptr);
     for (const Route& route : routes) {
         const int v = byte(route.target);
         const std::string& path = route.path;
@@ -186,7 +186,7 @@ std::string topoCertificate(const Graph& graph, const std::string& order,
                             const TopoObstacle& obstacle, bool everyEntry) {
     const Table table = readTable(graph, everyEntry);
     const auto vertex = [](int c) { return "vertex " + std::to_string(c) + ": "; };
-    std::vector<int> placedAt(256, -1);
+    std::vector<int> placedAt(kNameCount, -1);
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (!table.isName(byte(order[i])) || placedAt[byte(order[i])] >= 0) {
             return vertex(byte(order[i])) + "placed twice, or no name";

@@ -34,7 +34,7 @@ struct Draw {
 std::vector<char> randomNames(Draw& draw, int count) {
     const bool letters = count <= 52 && draw.uniform(0, 1) == 0;
     std::vector<char> names;
-    for (int c = 0; c < 256; ++c) {
+    for (int c = 0; c < static_cast<int>(kNameCount); ++c) {
         if (!letters || std::isalpha(c)) {
             names.push_back(static_cast<char>(c));
         }

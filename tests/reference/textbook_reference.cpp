@@ -76,7 +76,7 @@ Distances textbookDistances(const Graph& graph, char from, std::vector<std::stri
 }
 
 std::string textbookTopoSort(const Graph& graph, bool everyEntry, const std::string& order) {
-    std::vector<int> inDegree(256, 0);
+    std::vector<int> inDegree(kNameCount, 0);
     for (const Row& row : graph.adjList) {
         for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
             ++inDegree[static_cast<unsigned char>((*entry)->vertex)];

@@ -1,0 +1,18 @@
+// graph-query run in-process, its standard input a file holding the given
+// bytes, as `graph-query ... < FILE` has it.
+#ifndef TESTS_TOOL_HARNESS_H_
+#define TESTS_TOOL_HARNESS_H_
+
+#include <string>
+#include <vector>
+
+struct ToolResult {
+    std::string out;  // standard output
+    std::string err;  // standard error
+    int status;       // exit status
+};
+
+// Runs `graph-query` with `args` (the program name left out).
+ToolResult runTool(const std::vector<std::string>& args, const std::string& standardInput = "");
+
+#endif  // TESTS_TOOL_HARNESS_H_
