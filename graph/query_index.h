@@ -76,6 +76,35 @@ class QueryIndex {
     TopoObstacle topoObstacle(EdgeEntries entries = EdgeEntries::neighbours) const;
     std::string vertexNames() const;
 
+    // The strongly connected components of the steps that `entries` makes
+    // edges (of a table loaded undirected, its connected components): every
+    // name in exactly one, each component's names in the tie order of
+    // `entries` (namesAsRead() for every, vertexNames() for neighbours), the
+    // components ordered by their first name. O(V + S).
+    std::vector<std::string> components(EdgeEntries entries = EdgeEntries::neighbours) const;
+
+    // What leastWeightRoutes(from, entries) gives for every `from` and every
+    // target, as lengths only: rows and columns in the tie order of `entries`.
+    // O(V * S + V^3) time, O(V^2) memory.
+    DistanceMatrix leastWeightMatrix(EdgeEntries entries = EdgeEntries::neighbours) const;
+
+    // What shortestRoutes(from) gives for every `from` and every target, as
+    // lengths only (unreachable where it gives none; never clamped): rows
+    // and columns in vertexNames() order. O(V^3).
+    DistanceMatrix shortestDistanceMatrix() const;
+
+    // A minimum spanning forest of the steps that `entries` makes edges,
+    // taken as undirected and loops aside: one edge for each pair of names a
+    // step joins either way, weighing with EdgeEntries::every the least of
+    // its entries either way, with EdgeEntries::neighbours the lesser of the
+    // two directions' step weights (the first entry's, as Dijkstra takes
+    // them). Edges are taken by Kruskal's rule, lightest first; of equal
+    // weights, with `every` the pair whose first triple was read first, with
+    // `neighbours` the pair that a walk of the rows in order meets first.
+    // Returns the forest's edges in the order taken, each from the name that
+    // comes first in the tie order of `entries`. O(S log S).
+    std::vector<EdgeTriple> spanningForest(EdgeEntries entries = EdgeEntries::neighbours) const;
+
     // Every name once, in the order it was first read, each edge's source
     // before its target; for an index built from a Graph, the table's order. O(V).
     std::string namesAsRead() const;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Which entries of a table the least-weight and order queries take as edges.
 enum class EdgeEntries {
@@ -38,6 +39,24 @@ struct TopoObstacle {
     // A cycle's vertices in order, the first repeated at the end ("BCB"); or
     // the hidden entry's source and target ("AB").
     std::string vertices;
+};
+
+// What a distance matrix holds for one source and one target.
+struct Distance {
+    enum class Kind {
+        weight,         // `weight` is the distance
+        unreachable,    // no path leads from the source to the target
+        negativeCycle,  // a negative cycle on a path from the source to the target leaves none
+    };
+    Kind kind = Kind::unreachable;
+    std::int64_t weight = 0;  // set for Kind::weight only
+};
+
+// The distances from every vertex to every vertex: `rows[i][j]` is the
+// distance from `names[i]` to `names[j]`.
+struct DistanceMatrix {
+    std::string names;
+    std::vector<std::vector<Distance>> rows;
 };
 
 #endif  // GRAPH_ROUTES_H_

@@ -14,13 +14,16 @@ void EntryMatrix::noteFirstEntry(char source, char target, int weight) {
     noted.least = INT_MAX;
     noted.first = weight;  // `entries` is counted already
     Row& row = rows_[source];
+    const std::uint64_t joinedAt = pairsJoined_++;
     if (source == target) {
         row.selfAfter = row.nameCount;
         return;
     }
+    row.joinedAt[row.nameCount] = joinedAt;
     row.names[row.nameCount++] = target;
     if (!directed_) {
         Row& reverse = rows_[target];
+        reverse.joinedAt[reverse.nameCount] = joinedAt;
         reverse.names[reverse.nameCount++] = source;
     }
 }
@@ -53,6 +56,7 @@ void EntryMatrix::merge(const EntryMatrix& later) {
             mergeCells(static_cast<char>(row), *later.cells_[row]);
         }
     }
+    pairsJoined_ += later.pairsJoined_;
 }
 
 void EntryMatrix::mergeRowNames(char owner, const Row& later) {
@@ -64,6 +68,8 @@ void EntryMatrix::mergeRowNames(char owner, const Row& later) {
         }
         const Cell* known = i < later.nameCount ? findCell(owner, later.names[i]) : nullptr;
         if (i < later.nameCount && (known == nullptr || known->entries == 0)) {
+            // After every pair this one joined, in the order `later` joined them.
+            into.joinedAt[into.nameCount] = pairsJoined_ + later.joinedAt[i];
             into.names[into.nameCount++] = later.names[i];
         }
     }
@@ -91,23 +97,26 @@ void EntryMatrix::summarizeInto(TableSummary& summary) const {
     summary.rowCount_ = static_cast<int>(rows_.owners().size());
     for (const char head : rows_.owners()) {
         const Row& row = *rows_.find(head);
-        const auto neighbourOf = [&](char name) {
+        const auto neighbourOf = [&](char name, std::uint64_t joinedAt) {
             const Cell& noted = *findCell(head, name);
             summary.inDegree_[nameSlot(name)] += static_cast<std::int64_t>(noted.entries);
             // The head entry comes first, so a self-loop weighs what it does.
-            return Neighbour{name, name == head ? -1 : noted.first,
+            return Neighbour{name,
+                             name == head ? -1 : noted.first,
                              noted.entries > noted.hiddenEntries ? noted.least : INT_MAX,
-                             noted.entries - noted.hiddenEntries, noted.hiddenEntries};
+                             noted.entries - noted.hiddenEntries,
+                             noted.hiddenEntries,
+                             joinedAt};
         };
         const auto first = static_cast<std::uint32_t>(summary.neighbours_.size());
         summary.order_.see(head);
         for (std::size_t i = 1; i <= row.nameCount; ++i) {
             if (i == row.selfAfter) {
-                summary.neighbours_.push_back(neighbourOf(head));
+                summary.neighbours_.push_back(neighbourOf(head, kNotJoined));
             }
             if (i < row.nameCount) {
                 summary.order_.see(row.names[i]);
-                summary.neighbours_.push_back(neighbourOf(row.names[i]));
+                summary.neighbours_.push_back(neighbourOf(row.names[i], row.joinedAt[i]));
             }
         }
         summary.firstNeighbour_[nameSlot(head)] = first;

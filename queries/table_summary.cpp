@@ -28,6 +28,7 @@ TableSummary::TableSummary(const Graph& graph) : rowCount_(graph.vertexCount) {
     }
     neighbours_.reserve(std::min(entries, rowsInUse(graph) * kNameCount));
     std::array<Seen, kNameCount> seen{};
+    std::uint64_t pairsMet = 0;
     for (std::size_t index = 0; index < graph.adjList.size(); ++index) {
         const Row& row = graph.adjList[index];
         if (row.empty()) {
@@ -58,7 +59,8 @@ TableSummary::TableSummary(const Graph& graph) : rowCount_(graph.vertexCount) {
             }
             if (noted.neighbour == kNone) {
                 noted.neighbour = static_cast<std::uint32_t>(neighbours_.size());
-                neighbours_.push_back({name, noted.firstWeight, INT_MAX, 0, 0});
+                neighbours_.push_back({name, noted.firstWeight, INT_MAX, 0, 0,
+                                       name == head ? kNotJoined : pairsMet++});
             }
             neighbours_[noted.neighbour].note(weight);
         }

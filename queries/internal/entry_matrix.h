@@ -53,6 +53,9 @@ class EntryMatrix {
         explicit Row(char owner) : names{owner} {}
 
         std::array<char, kNameCount> names;
+        // For each name, when the triple that first joined it to the owner
+        // was read: an ordinal of such first triples, counted in pairsJoined_.
+        std::array<std::uint64_t, kNameCount> joinedAt;
         std::size_t nameCount = 1;
         // Other than the head, the names named before its first self-loop
         // entry, where the summary lists it: 0 when it has no self-loop.
@@ -118,6 +121,7 @@ class EntryMatrix {
     std::array<std::unique_ptr<Cells>, kNameCount> cells_;  // by the lesser name when undirected
     RowsInCreationOrder<Row> rows_;
     AppearanceOrder readOrder_;
+    std::uint64_t pairsJoined_ = 0;  // first triples between two names, loops included
 };
 
 }  // namespace graph_internal

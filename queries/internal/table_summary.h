@@ -15,6 +15,8 @@
 
 namespace graph_internal {
 
+constexpr std::uint64_t kNotJoined = ~std::uint64_t{0};
+
 // What the entries of one row that name one name tell (the head entry aside).
 struct Neighbour {
     char name;
@@ -24,6 +26,11 @@ struct Neighbour {
     int least;                    // the smallest weight of its neighbour entries
     std::uint64_t entries;        // neighbour entries (weight not -1) naming it
     std::uint64_t hiddenEntries;  // entries of weight -1 naming it
+    // When the row's owner and `name` were first joined: an ordinal that
+    // orders pairs of names by the first triple between them as read (for a
+    // summary of a graph, as a walk of its rows meets them); kNotJoined for
+    // the owner's own loop.
+    std::uint64_t joinedAt;
 
     // Whether a neighbour entry names it, so that a label-setting step leads there.
     bool isStep() const { return entries > 0; }
