@@ -1,16 +1,18 @@
-#include <istream>
-
-#include "graph/edge_list.h"
-#include "graph/internal/edge_list_reader.h"
-#include "graph/internal/usual_triples.h"
-
+// The grammar of an edge list, item by item as `>>` reads it, over the bytes
+// a ByteWindow serves.
 #include <algorithm>
 #include <cstdint>
-#include <streambuf>
+#include <istream>
+#include <optional>
 #include <string>
+
+#include "graph/edge_list.h"
+#include "graph/internal/byte_window.h"
+#include "graph/internal/edge_list_reader.h"
 
 namespace {
 
+using graph_internal::ByteWindow;
 using Stop = LoadReport::Stop;
 
 constexpr std::size_t kFoundBytes = 32;
@@ -23,142 +25,6 @@ bool isSpace(int c) {
 bool isDigit(int c) {
     return c >= '0' && c <= '9';
 }
-
-// The protected get area of any stream buffer, reached through pointers to
-// members named in a derived class, as the language allows.
-struct GetArea : std::streambuf {
-    static char* start(std::streambuf& buffer) { return (buffer.*&GetArea::eback)(); }
-    static char* next(std::streambuf& buffer) { return (buffer.*&GetArea::gptr)(); }
-    static char* end(std::streambuf& buffer) { return (buffer.*&GetArea::egptr)(); }
-    static void setNext(std::streambuf& buffer, const char* next) {
-        (buffer.*&GetArea::setg)(start(buffer), const_cast<char*>(next), end(buffer));
-    }
-};
-
-// Reads a stream buffer's bytes where they lie, a window at a time: the
-// buffer's get area, or a copy of its next byte for a buffer without one. The
-// bytes taken are handed back to the buffer only when a window is used up and
-// when reading ends, so that the parse runs on plain pointers; line feeds are
-// counted window by window, for the positions a report gives.
-class ByteWindow {
-  public:
-    // Reads `buffer`, whose next byte stands at `start`, adding the
-    // fingerprint of the bytes it takes to `fingerprint`.
-    ByteWindow(std::streambuf& buffer, const InputPosition& start, std::uint64_t& fingerprint)
-        : buffer_(buffer),
-          fingerprint_(fingerprint),
-          base_(start.offset),
-          linesBefore_(start.line - 1),
-          lineStart_(start.offset - (start.column - 1)) {}
-    ByteWindow(const ByteWindow&) = delete;
-    ByteWindow& operator=(const ByteWindow&) = delete;
-    ~ByteWindow() { release(); }
-
-    // The next byte, left unread, or EOF.
-    int peek() { return next_ != end_ ? static_cast<unsigned char>(*next_) : refill(); }
-
-    // Takes the byte that `peek` returned.
-    void take() { ++next_; }
-
-    // Takes the triples of the usual shape that start here, within the
-    // window, at most `capacity` of them into `out`; see parseUsualTriples.
-    std::size_t takeUsualTriples(EdgeTriple* out, std::size_t capacity) {
-        const auto left = static_cast<std::size_t>(end_ - next_);
-        return left >= graph_internal::kUsualTriplesReach
-                   ? graph_internal::parseUsualTriples(next_, end_, out, capacity)
-                   : 0;
-    }
-
-    // Whether the end of the input has been seen (what sets eofbit).
-    bool atEnd() const { return atEnd_; }
-
-    std::uint64_t offset() const { return base_ + static_cast<std::uint64_t>(next_ - start_); }
-
-    // Where the next byte is: offset, line and column.
-    InputPosition position() const {
-        std::uint64_t lineStart = lineStart_;
-        for (const char* at = next_; at != start_;) {
-            if (*--at == '\n') {
-                lineStart = base_ + static_cast<std::uint64_t>(at - start_) + 1;
-                break;
-            }
-        }
-        const std::uint64_t lines = graph_internal::windowSums(start_, next_, base_).lineFeeds;
-        return {offset(), linesBefore_ + lines + 1, offset() - lineStart + 1};
-    }
-
-    // Hands the bytes taken back to the buffer, which then stands after them.
-    void release() noexcept {
-        if (start_ != nullptr) {
-            fingerprint_ += graph_internal::windowSums(start_, next_, base_).fingerprint;
-        }
-        handBack();
-    }
-
-  private:
-    // Hands the bytes taken back to the buffer, without noting them.
-    void handBack() noexcept {
-        try {
-            if (inPlace_) {
-                GetArea::setNext(buffer_, next_);
-            } else if (next_ != start_) {
-                buffer_.sbumpc();
-            }
-        } catch (...) {
-            // Only the copied byte was left to take; the buffer has it already.
-        }
-        start_ = next_ = end_ = nullptr;
-        inPlace_ = false;
-    }
-
-    // Moves on to the next window, and returns its first byte or EOF.
-    int refill() {
-        if (atEnd_) {
-            return EOF;
-        }
-        next_ = end_;
-        const graph_internal::WindowSums sums = graph_internal::windowSums(start_, end_, base_);
-        linesBefore_ += sums.lineFeeds;
-        fingerprint_ += sums.fingerprint;
-        for (const char* at = end_; at != start_;) {
-            if (*--at == '\n') {
-                lineStart_ = base_ + static_cast<std::uint64_t>(at - start_) + 1;
-                break;
-            }
-        }
-        const std::uint64_t windowEnd = offset();
-        handBack();
-        base_ = windowEnd;
-        const int c = buffer_.sgetc();  // may throw: a read error
-        if (c == EOF) {
-            atEnd_ = true;
-            return EOF;
-        }
-        char* const next = GetArea::next(buffer_);
-        inPlace_ = next != GetArea::end(buffer_);
-        if (inPlace_) {
-            start_ = next_ = next;
-            end_ = GetArea::end(buffer_);
-        } else {
-            copy_ = static_cast<char>(c);
-            start_ = next_ = &copy_;
-            end_ = &copy_ + 1;
-        }
-        return c;
-    }
-
-    std::streambuf& buffer_;
-    std::uint64_t& fingerprint_;
-    const char* start_ = nullptr;
-    const char* next_ = nullptr;
-    const char* end_ = nullptr;
-    bool inPlace_ = false;  // the window is the buffer's own get area
-    char copy_ = '\0';
-    std::uint64_t base_;         // the offset of start_
-    std::uint64_t linesBefore_;  // line feeds before start_
-    std::uint64_t lineStart_;    // the offset of the first byte of a line at or before start_
-    bool atEnd_ = false;
-};
 
 // `at`, moved back by `bytes` that hold no line feed.
 InputPosition backBy(InputPosition at, std::uint64_t bytes) {
@@ -200,12 +66,12 @@ class ItemParser {
 
     // Reads an optional sign and decimal digits in the int range.
     bool readNumber(int& value, LoadReport& report) {
-        const Stop stop = readInt(value, report.found);
-        if (stop != Stop::endOfInput) {
+        const std::optional<Stop> failure = readInt(value, report.found);
+        if (failure) {
             report.stoppedAt = backBy(in_.position(), in_.offset() - numberStart_);
-            report.stop = stop;
+            report.stop = *failure;
         }
-        return stop == Stop::endOfInput;
+        return !failure;
     }
 
     // Reads the two header records; false when reading stopped in them. An
@@ -214,7 +80,7 @@ class ItemParser {
         report.inHeader = true;
         for (int record = 0; record < 2; ++record) {
             char name;
-            int value;
+            int value = 0;
             if (!readName(name, report)) {
                 report.inHeader = record > 0;
                 report.stop = report.inHeader ? Stop::endInHeader : Stop::endOfInput;
@@ -256,7 +122,7 @@ class ItemParser {
             }
             char source;
             char target;
-            int weight;
+            int weight = 0;
             if (!readName(source, report) || !readName(target, report) ||
                 !readNumber(weight, report)) {
                 return false;
@@ -284,10 +150,11 @@ class ItemParser {
         }
     }
 
-    // On failure returns notANumber, outOfRange or endInTriple (the end of
-    // the input before the number), leaving in `found` what it took and, for
-    // no digits, the byte that ended it.
-    Stop readInt(int& value, std::string& found) {
+    // Reads an int into `value` and returns nothing; or returns why none could
+    // be read: notANumber, outOfRange, or endInTriple (the end of the input
+    // before the number), leaving in `found` what it took and, for no digits,
+    // the byte that ended it.
+    std::optional<Stop> readInt(int& value, std::string& found) {
         int c = skipSpace();
         numberStart_ = in_.offset();
         if (c == EOF) {
@@ -324,7 +191,7 @@ class ItemParser {
         }
         value = static_cast<int>(negative ? -static_cast<std::int64_t>(magnitude)
                                           : static_cast<std::int64_t>(magnitude));
-        return Stop::endOfInput;
+        return std::nullopt;
     }
 
     static constexpr int kScalarAfterMiss = 32;
