@@ -8,7 +8,7 @@
 
 #include "tests/graph_test_support.h"
 #include "tests/tool_harness.h"
-#include "tool/query_tool.h"
+#include "tool/usage.h"
 
 namespace {
 

@@ -1,21 +1,10 @@
 #include "tool/commands.h"
 
 #include <bitset>
-#include <map>
 
-#include "tool/dot_picture.h"
 #include "tool/route_text.h"
 
 namespace {
-
-using Words = std::vector<std::string>;
-
-struct Command {
-    std::size_t leastVertices;
-    std::size_t mostVertices;
-    int (*run)(const Words&, Session&);
-    bool listing;  // prints edges of the listing
-};
 
 // With -l, a note on standard error wherever the answer is not the least
 // total weight, so that it is not taken for one unremarked.
@@ -33,19 +22,40 @@ void noteUnlessLeast(Session& session, char from, const Route& answered) {
                 " (answered without -l)");
 }
 
-int list(const Words&, Session& session) {
+// An answer with a number, or a negative one.
+ExitStatus answeredIf(bool yes) {
+    return yes ? ExitStatus::answered : ExitStatus::negative;
+}
+
+std::string vertices(std::size_t count) {
+    return count == 0 ? "no vertices"
+                      : std::to_string(count) + (count == 1 ? " vertex" : " vertices");
+}
+
+bool isKeywordOf(const CommandEntry& command, const std::string& word) {
+    for (const char* const* keyword = command.keywords; keyword && *keyword; ++keyword) {
+        if (word == *keyword) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+ExitStatus answerList(const Words&, Session& session) {
     const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
         char line[kListingItemBytes + 1];
         char* end = writeListingItem(line, source, target, weight);
         *end++ = '\n';
         session.out().write({line, static_cast<std::size_t>(end - line)});
     });
-    return read ? 0 : 2;
+    return read ? ExitStatus::answered : ExitStatus::trouble;
 }
 
 // Without -l, every vertex reaches itself, by the empty path; a vertex
 // behind a negative cycle is reached although it has no least weight.
-int reachable(const Words& words, Session& session) {
+ExitStatus answerReachable(const Words& words, Session& session) {
     const char from = words[1][0];
     const char to = words[2][0];
     bool yes;
@@ -56,38 +66,38 @@ int reachable(const Words& words, Session& session) {
         yes = route.length || !route.negativeCycle.empty();
     }
     session.out().write(yes ? "yes\n" : "no\n");
-    return yes ? 0 : 1;
+    return answeredIf(yes);
 }
 
-int distance(const Words& words, Session& session) {
+ExitStatus answerDistance(const Words& words, Session& session) {
     const Route& route = session.routesFrom(words[1][0])[slotOf(words[2][0])];
     session.out().write(lengthText(route) + "\n");
     noteUnlessLeast(session, words[1][0], route);
-    return route.length ? 0 : 1;
+    return answeredIf(route.length.has_value());
 }
 
-int path(const Words& words, Session& session) {
+ExitStatus answerPath(const Words& words, Session& session) {
     const Route& route = session.routesFrom(words[1][0])[slotOf(words[2][0])];
     session.out().write(route.length ? spaced(route.path) + "\n" + lengthText(route) + "\n"
                                      : lengthText(route) + "\n");
     noteUnlessLeast(session, words[1][0], route);
-    return route.length ? 0 : 1;
+    return answeredIf(route.length.has_value());
 }
 
-int distances(const Words& words, Session& session) {
-    int status = 0;
+ExitStatus answerDistances(const Words& words, Session& session) {
+    ExitStatus status = ExitStatus::answered;
     for (const char name : session.names()) {
         const Route& route = session.routesFrom(words[1][0])[slotOf(name)];
         session.out().write(std::string(1, name) + ' ' + lengthText(route) + '\n');
         noteUnlessLeast(session, words[1][0], route);
-        status |= route.negativeCycle.empty() ? 0 : 1;
+        status = worse(status, answeredIf(route.negativeCycle.empty()));
     }
     return status;
 }
 
 // The order, then the vertices left out and what keeps them out: a cycle
 // ("cycle B C B") or, with -l, an entry of weight -1 ("edge A B -1").
-int topo(const Words&, Session& session) {
+ExitStatus answerTopo(const Words&, Session& session) {
     const EdgeEntries entries = session.edgeEntries();
     const std::string order = session.index().topoSort(entries);
     std::bitset<kNameCount> output;
@@ -102,7 +112,7 @@ int topo(const Words&, Session& session) {
     }
     session.out().write(spaced(order) + "\n");
     if (leftOut.empty()) {
-        return 0;
+        return ExitStatus::answered;
     }
     const TopoObstacle obstacle = session.index().topoObstacle(entries);
     const bool cycle = obstacle.kind == TopoObstacle::Kind::cycle;
@@ -111,66 +121,37 @@ int topo(const Words&, Session& session) {
     if (!session.invocation().directed) {
         session.say("note: an undirected edge is a cycle of two; use -d to order a directed graph");
     }
-    return 1;
+    return ExitStatus::negative;
 }
 
-int dot(const Words& words, Session& session) {
-    return drawDot(words, session);
-}
-
-// How reading went is the answer: status 1 unless FILE was read whole and
-// as written.
-int check(const Words&, Session& session) {
+// How reading went is the answer: a negative one unless FILE was read whole
+// and as written.
+ExitStatus answerCheck(const Words&, Session& session) {
     const LoadReport& report = session.report();
     session.out().write("edges read: " + std::to_string(report.triples) + "\n" +
                         "rows: " + std::to_string(session.index().vertexCount()) + "\n" +
                         "names: " + std::to_string(session.index().vertexNames().size()) + "\n");
-    const auto at = [](const InputPosition& position) {
-        return std::to_string(position.line) + ":" + std::to_string(position.column);
-    };
     if (!report.complete()) {
-        session.out().write("read to the end: no, stopped at " + at(report.stoppedAt) + ": " +
-                            describeStop(report) + "\n");
+        session.out().write("read to the end: no, stopped at " + lineColumn(report.stoppedAt) +
+                            ": " + describeStop(report) + "\n");
     } else if (report.joinedWeight) {
-        session.out().write("read to the end: yes, but at " + at(report.joinedAt) + ": " +
-                            quoted(std::string(1, report.joinedByte)) +
-                            " right after a weight is read as the next item\n");
+        session.out().write("read to the end: yes, but at " + lineColumn(report.joinedAt) + ": " +
+                            joinedWeightText(report) + "\n");
     } else {
         session.out().write("read to the end: yes\n");
-        return 0;
+        return ExitStatus::answered;
     }
-    return 1;
+    return ExitStatus::negative;
 }
-
-const std::map<std::string, Command>& commands() {
-    static const std::map<std::string, Command> table = {
-        {"list", {0, 0, list, true}},
-        {"reachable", {2, 2, reachable, false}},
-        {"distance", {2, 2, distance, false}},
-        {"path", {2, 2, path, false}},
-        {"distances", {1, 1, distances, false}},
-        {"topo", {0, 0, topo, false}},
-        {"dot", {0, 2, dot, true}},
-        {"check", {0, 0, check, false}},
-    };
-    return table;
-}
-
-std::string vertices(std::size_t count) {
-    return count == 0 ? "no vertices"
-                      : std::to_string(count) + (count == 1 ? " vertex" : " vertices");
-}
-
-}  // namespace
 
 bool checkCommand(const Words& words, std::string& problem) {
-    const auto command = commands().find(words.at(0));
-    if (command == commands().end()) {
+    const CommandEntry* command = findCommand(words.at(0));
+    if (command == nullptr) {
         problem = "unknown command " + quoted(words[0]);
         return false;
     }
-    const std::size_t least = command->second.leastVertices;
-    const std::size_t most = command->second.mostVertices;
+    const std::size_t least = command->leastVertices;
+    const std::size_t most = command->mostVertices;
     const std::size_t given = words.size() - 1;
     if (given < least || given > most) {
         problem = quoted(words[0]) + " takes " +
@@ -178,7 +159,7 @@ bool checkCommand(const Words& words, std::string& problem) {
         return false;
     }
     for (std::size_t i = 1; i < words.size(); ++i) {
-        if (words[i].size() != 1) {
+        if (words[i].size() != 1 && !(i == 1 && isKeywordOf(*command, words[i]))) {
             problem = "a vertex is one character, not " + quoted(words[i]);
             return false;
         }
@@ -187,11 +168,11 @@ bool checkCommand(const Words& words, std::string& problem) {
 }
 
 bool isCommandName(const std::string& word) {
-    return commands().count(word) > 0;
+    return findCommand(word) != nullptr;
 }
 
 bool needsListing(const Words& words) {
-    return commands().at(words.at(0)).listing;
+    return findCommand(words.at(0))->listing;
 }
 
 bool needsSummary(const Words& words) {
@@ -200,13 +181,13 @@ bool needsSummary(const Words& words) {
 
 std::string unknownVertex(const Words& words, const Session& session) {
     for (std::size_t i = 1; i < words.size(); ++i) {
-        if (!session.isVertex(words[i][0])) {
+        if (words[i].size() == 1 && !session.isVertex(words[i][0])) {
             return "no vertex " + quoted(words[i]) + " in the graph";
         }
     }
     return "";
 }
 
-int runCommand(const Words& words, Session& session) {
-    return commands().at(words.at(0)).run(words, session);
+ExitStatus runCommand(const Words& words, Session& session) {
+    return findCommand(words.at(0))->answer(words, session);
 }

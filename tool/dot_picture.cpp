@@ -95,7 +95,7 @@ std::string node(char vertex, const Route& route) {
 
 }  // namespace
 
-int drawDot(const std::vector<std::string>& words, Session& session) {
+ExitStatus answerDot(const Words& words, Session& session) {
     const bool directed = session.invocation().directed;
     Output& out = session.out();
     out.write(directed ? "digraph G {\n" : "graph G {\n");
@@ -135,5 +135,5 @@ int drawDot(const std::vector<std::string>& words, Session& session) {
                   (marks ? marks->attributes(source, target, weight, directed) : "") + "];\n");
     });
     out.write("}\n");
-    return read ? 0 : 2;
+    return read ? ExitStatus::answered : ExitStatus::trouble;
 }

@@ -9,6 +9,8 @@
 #include <ios>
 #include <system_error>
 
+#include "tool/retry.h"
+
 // A regular file is read as it is when reading begins: what is appended
 // later is not read, so that every reading of it reads the same bytes. One
 // that says it is empty (as files under /proc do) is read as a stream.
@@ -43,9 +45,8 @@ FdStreamBuffer::~FdStreamBuffer() {
 
 FdStreamBuffer::int_type FdStreamBuffer::underflow() {
     const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferBytes, left_));
-    ssize_t bytes = 0;
-    while (wanted > 0 && (bytes = ::read(fd_, buffer_.get(), wanted)) < 0 && errno == EINTR) {
-    }
+    const ssize_t bytes =
+        wanted == 0 ? 0 : retryOnInterrupt([&] { return ::read(fd_, buffer_.get(), wanted); });
     if (bytes < 0) {
         error_ = errno;
         throw std::ios_base::failure("read error");
@@ -135,11 +136,10 @@ ReadAt InputFile::readAt() const {
     return [fd, origin, error](std::uint64_t offset, char* bytes, std::size_t size) {
         std::size_t got = 0;
         while (got < size) {
-            const ssize_t read =
-                ::pread(fd, bytes + got, size - got, static_cast<off_t>(origin + offset + got));
-            if (read < 0 && errno == EINTR) {
-                continue;
-            }
+            const ssize_t read = retryOnInterrupt([&] {
+                return ::pread(fd, bytes + got, size - got,
+                               static_cast<off_t>(origin + offset + got));
+            });
             if (read < 0) {
                 error->store(errno);
                 throw std::system_error(errno, std::generic_category(), "read error");

@@ -1,4 +1,4 @@
-// graph-query: see usageText() in query_tool.cpp.
+// graph-query: see usageText() in usage.cpp.
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -9,9 +9,9 @@ void Messages::say(const std::string& file, const std::string& message) {
     err_.flush();
 }
 
-int Messages::usageError(const std::string& problem) {
+ExitStatus Messages::usageError(const std::string& problem) {
     err_.write("graph-query: " + problem + "\nTry 'graph-query --help' for more information.\n");
-    return 2;
+    return ExitStatus::trouble;
 }
 
 std::string nameOf(const std::string& file) {
@@ -34,8 +34,17 @@ std::string quoted(const std::string& text) {
     return result + (text.size() > kShownBytes ? "'..." : "'");
 }
 
+std::string lineColumn(const InputPosition& at) {
+    return std::to_string(at.line) + ":" + std::to_string(at.column);
+}
+
 std::string positionText(const InputPosition& at) {
-    return std::to_string(at.line) + ":" + std::to_string(at.column) + ": ";
+    return lineColumn(at) + ": ";
+}
+
+std::string joinedWeightText(const LoadReport& report) {
+    return quoted(std::string(1, report.joinedByte)) +
+           " right after a weight is read as the next item";
 }
 
 std::string describeStop(const LoadReport& report) {
@@ -69,4 +78,8 @@ std::string writeErrorText(int error) {
 
 std::string openErrorText(int error) {
     return std::string("Unable to open file: ") + std::strerror(error);
+}
+
+std::string outOfMemoryText() {
+    return "out of memory";
 }

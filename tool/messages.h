@@ -7,6 +7,7 @@
 #include <string>
 
 #include "graph/Graph.h"
+#include "tool/exit_status.h"
 #include "tool/output.h"
 
 // Writes graph-query's messages on `err`, after what `out` holds.
@@ -17,8 +18,8 @@ class Messages {
     // Writes "graph-query: NAME: message", NAME being `file` as `nameOf` says it.
     void say(const std::string& file, const std::string& message);
 
-    // Writes "graph-query: problem" and where to learn more; returns status 2.
-    int usageError(const std::string& problem);
+    // Writes "graph-query: problem" and where to learn more; returns trouble.
+    ExitStatus usageError(const std::string& problem);
 
   private:
     Output& out_;
@@ -32,8 +33,13 @@ std::string nameOf(const std::string& file);
 // most 40 bytes of it, then "...".
 std::string quoted(const std::string& text);
 
-// "line:column: ".
+// "line:column", and "line:column: " to lead a message.
+std::string lineColumn(const InputPosition& at);
 std::string positionText(const InputPosition& at);
+
+// What a weight joined to the next item is read as: "'.' right after a
+// weight is read as the next item".
+std::string joinedWeightText(const LoadReport& report);
 
 // Says why reading stopped, as "a weight is not a number (found 'x')".
 std::string describeStop(const LoadReport& report);
@@ -46,5 +52,8 @@ std::string writeErrorText(int error);
 
 // "Unable to open file: " and the system's reason.
 std::string openErrorText(int error);
+
+// "out of memory".
+std::string outOfMemoryText();
 
 #endif  // TOOL_MESSAGES_H_

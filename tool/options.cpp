@@ -7,32 +7,63 @@
 #include <cstring>
 #include <vector>
 
+#include "tool/command_table.h"
 #include "tool/messages.h"
 
 namespace {
 
-constexpr int kNoHeader = 256;  // a long option without a short form
+// getopt_long's view of the option table: each option's `val` is its short
+// name, or for one without, a value past every character's.
+constexpr int kFirstLongOnly = 256;
 
-const option kLongOptions[] = {
-    {"commands", required_argument, nullptr, 'c'},
-    {"directed", no_argument, nullptr, 'd'},
-    {"help", no_argument, nullptr, 'h'},
-    {"jobs", required_argument, nullptr, 'j'},
-    {"label-setting", no_argument, nullptr, 'l'},
-    {"minimum", no_argument, nullptr, 'm'},
-    {"no-header", no_argument, nullptr, kNoHeader},
-    {"version", no_argument, nullptr, 'V'},
-    {nullptr, 0, nullptr, 0},
-};
+int valueOf(const OptionEntry& entry, std::size_t index) {
+    return entry.shortName != '\0' ? static_cast<unsigned char>(entry.shortName)
+                                   : kFirstLongOnly + static_cast<int>(index);
+}
+
+const std::vector<option>& longOptions() {
+    static const std::vector<option> options = [] {
+        std::vector<option> table;
+        for (std::size_t i = 0; i < optionTable().size(); ++i) {
+            const OptionEntry& entry = optionTable()[i];
+            table.push_back({entry.longName, entry.argument ? required_argument : no_argument,
+                             nullptr, valueOf(entry, i)});
+        }
+        table.push_back({nullptr, 0, nullptr, 0});
+        return table;
+    }();
+    return options;
+}
 
 // The leading colon has getopt_long tell a missing argument (':') from an
 // unknown option ('?') and print nothing itself.
-constexpr char kShortOptions[] = ":c:dhj:lmV";
+const std::string& shortOptions() {
+    static const std::string options = [] {
+        std::string text = ":";
+        for (const OptionEntry& entry : optionTable()) {
+            if (entry.shortName != '\0') {
+                text += entry.shortName + std::string(entry.argument ? ":" : "");
+            }
+        }
+        return text;
+    }();
+    return options;
+}
+
+// The table's entry for what getopt_long returned, or nullptr.
+const OptionEntry* entryFor(int result) {
+    for (std::size_t i = 0; i < optionTable().size(); ++i) {
+        if (valueOf(optionTable()[i], i) == result) {
+            return &optionTable()[i];
+        }
+    }
+    return nullptr;
+}
 
 // The long options `name` abbreviates (all, for a name that is whole).
 std::vector<const option*> optionsNamed(const std::string& name) {
     std::vector<const option*> found;
-    for (const option* o = kLongOptions; o->name != nullptr; ++o) {
+    for (const option* o = longOptions().data(); o->name != nullptr; ++o) {
         if (name == o->name) {
             return {o};
         }
@@ -66,8 +97,8 @@ std::string rejected(int result, int shortOption, const std::string& arg) {
 }
 
 // Checks the operands and the options that go with them.
-bool checkOperands(Invocation& invocation, std::vector<std::string> operands, std::string& problem,
-                   bool (*isCommand)(const std::string& word)) {
+bool checkOperands(Invocation& invocation, std::vector<std::string> operands,
+                   std::string& problem) {
     if (invocation.help || invocation.version) {
         return true;
     }
@@ -75,7 +106,7 @@ bool checkOperands(Invocation& invocation, std::vector<std::string> operands, st
         problem = "missing FILE";
         return false;
     }
-    if (!invocation.commandsFile && isCommand(operands.front()) &&
+    if (!invocation.commandsFile && findCommand(operands.front()) != nullptr &&
         ::access(operands.front().c_str(), F_OK) != 0) {
         problem = quoted(operands.front()) + " is a command: FILE comes before it";
         return false;
@@ -93,11 +124,53 @@ bool checkOperands(Invocation& invocation, std::vector<std::string> operands, st
     return problem.empty();
 }
 
+// Notes what the option `entry`, with its value `value`, asks of `invocation`.
+bool take(const OptionEntry& entry, const char* value, Invocation& invocation,
+          std::string& problem) {
+    switch (entry.name) {
+        case OptionName::commands:
+            if (invocation.commandsFile) {
+                problem = "option '--commands' given twice";
+                return false;
+            }
+            invocation.commandsFile = value;
+            return true;
+        case OptionName::directed:
+            invocation.directed = true;
+            return true;
+        case OptionName::help:
+            invocation.help = true;
+            return true;
+        case OptionName::jobs: {
+            char* end = nullptr;
+            const unsigned long jobs = std::strtoul(value, &end, 10);
+            if (*value < '0' || *value > '9' || *end != '\0' || jobs == 0 || jobs > 1024) {
+                problem = "invalid number of jobs: " + quoted(value);
+                return false;
+            }
+            invocation.jobs = static_cast<unsigned>(jobs);
+            return true;
+        }
+        case OptionName::labelSetting:
+            invocation.meaning = Meaning::labelSetting;
+            return true;
+        case OptionName::minimum:
+            invocation.meaning = Meaning::leastWeight;
+            return true;
+        case OptionName::noHeader:
+            invocation.header = EdgeListHeader::none;
+            return true;
+        case OptionName::version:
+            invocation.version = true;
+            return true;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
-                                          std::string& problem,
-                                          bool (*isCommand)(const std::string& word)) {
+                                          std::string& problem) {
     std::vector<std::string> words = {"graph-query"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -109,51 +182,19 @@ std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
     Invocation invocation;
     opterr = 0;
     optind = 0;  // start afresh, as each call reads a new command line
-    for (int result;
-         (result = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr)) != -1;) {
-        switch (result) {
-            case 'c':
-                if (invocation.commandsFile) {
-                    problem = "option '--commands' given twice";
-                    return std::nullopt;
-                }
-                invocation.commandsFile = optarg;
-                break;
-            case 'd':
-                invocation.directed = true;
-                break;
-            case 'h':
-                invocation.help = true;
-                break;
-            case 'j': {
-                char* end = nullptr;
-                const unsigned long jobs = std::strtoul(optarg, &end, 10);
-                if (*optarg < '0' || *optarg > '9' || *end != '\0' || jobs == 0 || jobs > 1024) {
-                    problem = "invalid number of jobs: " + quoted(optarg);
-                    return std::nullopt;
-                }
-                invocation.jobs = static_cast<unsigned>(jobs);
-                break;
-            }
-            case 'l':
-                invocation.meaning = Meaning::labelSetting;
-                break;
-            case 'm':
-                invocation.meaning = Meaning::leastWeight;
-                break;
-            case kNoHeader:
-                invocation.header = EdgeListHeader::none;
-                break;
-            case 'V':
-                invocation.version = true;
-                break;
-            default:
-                problem = rejected(result, optopt, argv[static_cast<std::size_t>(optind) - 1]);
-                return std::nullopt;
+    for (int result; (result = getopt_long(argc, argv.data(), shortOptions().c_str(),
+                                           longOptions().data(), nullptr)) != -1;) {
+        const OptionEntry* entry = entryFor(result);
+        if (entry == nullptr) {
+            problem = rejected(result, optopt, argv[static_cast<std::size_t>(optind) - 1]);
+            return std::nullopt;
+        }
+        if (!take(*entry, optarg, invocation, problem)) {
+            return std::nullopt;
         }
     }
     if (!checkOperands(invocation, std::vector<std::string>(argv.begin() + optind, argv.end() - 1),
-                       problem, isCommand)) {
+                       problem)) {
         return std::nullopt;
     }
     return invocation;

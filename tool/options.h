@@ -29,14 +29,13 @@ struct Invocation {
 
 // parseInvocation()
 //
-// Reads `args` (the program name left out): options may come before or after
-// the operands until "--", long options may be abbreviated while unambiguous
-// and take their value as "--opt=value" or as the next argument, short ones
-// may be grouped. Returns the invocation, or nothing with `problem` set to a
-// one-line description of the usage error; `isCommand` tells a command
-// given where FILE belongs.
+// Reads `args` (the program name left out) by the option table: options may
+// come before or after the operands until "--", long options may be
+// abbreviated while unambiguous and take their value as "--opt=value" or as
+// the next argument, short ones may be grouped. Returns the invocation, or
+// nothing with `problem` set to a one-line description of the usage error,
+// among them a command given where FILE belongs.
 std::optional<Invocation> parseInvocation(const std::vector<std::string>& args,
-                                          std::string& problem,
-                                          bool (*isCommand)(const std::string& word));
+                                          std::string& problem);
 
 #endif  // TOOL_OPTIONS_H_

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "tool/retry.h"
+
 Output::Output(int fd) : fd_(fd) {
     buffer_.reserve(kBufferBytes);
 }
@@ -45,10 +47,11 @@ bool Output::flush() {
     }
     std::size_t written = 0;
     while (!failed() && written < buffer_.size()) {
-        const ssize_t result = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
+        const ssize_t result = retryOnInterrupt(
+            [&] { return ::write(fd_, buffer_.data() + written, buffer_.size() - written); });
         if (result >= 0) {
             written += static_cast<std::size_t>(result);
-        } else if (errno != EINTR) {
+        } else {
             error_ = errno;
         }
     }

@@ -19,16 +19,8 @@ struct ToolIo {
 // runGraphQuery()
 //
 // Runs `graph-query` with `args` (the program name left out) and returns its
-// exit status: 0 for an answer, 1 for a negative one, 2 for trouble, even
-// after an answer: a usage error, a file that cannot be read, FILE not read
-// whole and as written, a vertex the graph does not hold, a write error or
-// exhausted memory. With --commands: 2 for any such trouble or invalid line,
-// else 0, whatever the answers.
+// exit status, an ExitStatus (tool/exit_status.h) as the exit policy
+// (tool/exit_policy.h) decides it.
 int runGraphQuery(const std::vector<std::string>& args, ToolIo& io);
-
-// usageText()
-//
-// Returns the usage message, ending in a line feed.
-std::string usageText();
 
 #endif  // TOOL_QUERY_TOOL_H_

@@ -15,9 +15,8 @@ unsigned processors() {
 // reports can tell.
 bool sameReading(const LoadReport& first, const LoadReport& again) {
     return first.fingerprint == again.fingerprint && first.triples == again.triples &&
-           first.stop == again.stop &&
-           first.stoppedAt.offset == again.stoppedAt.offset && first.found == again.found &&
-           first.joinedWeight == again.joinedWeight &&
+           first.stop == again.stop && first.stoppedAt.offset == again.stoppedAt.offset &&
+           first.found == again.found && first.joinedWeight == again.joinedWeight &&
            first.joinedAt.offset == again.joinedAt.offset;
 }
 
