@@ -136,6 +136,14 @@ TEST(GraphQueryTest, InputNotReadWholeGetsStatus2) {
          "~1:2: warning: reading stopped: a header value is not a number (found '\\xBB'); "
          "answering from the 0 edges read before it\n~note: the input starts with a UTF-8 byte "
          "order mark, read as items\n"},
+        // A word of several letters, and values separated by commas.
+        {"--no-header - list", "Alice Bob 3\n", "", 2,
+         "~1:3: warning: reading stopped: a weight is not a number (found 'i'); answering from the "
+         "0 edges read before it\n~1:1: note: vertex names are single characters: 'Alice' is "
+         "read as several items\n"},
+        {"- list", "V 2\nE 1\nA,B,3\n", "", 2,
+         "~3:3: warning: reading stopped: a weight is not a number (found 'B'); answering from the "
+         "0 edges read before it\n~note: items are separated by whitespace, not ','\n"},
         {"- list", "V 1\nE 1\n\xc3\xa9 B 1\n", "", 2,
          "~3:4: warning: reading stopped: a weight is not a number (found 'B'); answering from "
          "the 0 edges read before it\n~3:1: note: vertex names are single bytes: '\\xC3\\xA9' is "

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <sstream>
 
 #include "tool/messages.h"
@@ -47,6 +48,53 @@ bool isHeaderRecord(const std::vector<std::string>& words) {
     return words.size() == 2 && words[0].size() == 1 && isInteger(words[1]);
 }
 
+bool isSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool isLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// Where reading stopped at an item of `start` that begins with a letter
+// right after a one-letter item, as in "Alice": the note that names are single
+// characters, for the word they stand in.
+std::optional<std::string> wordOfNames(const LoadReport& report, const std::string& start) {
+    const std::uint64_t at = report.stoppedAt.offset;
+    if (report.stop != LoadReport::Stop::notANumber || at == 0 || at >= start.size() ||
+        !isLetter(start[at]) || !isLetter(start[at - 1])) {
+        return std::nullopt;
+    }
+    std::uint64_t first = at;
+    while (first > 0 && !isSpace(start[first - 1])) {
+        --first;
+    }
+    std::uint64_t end = at;
+    while (end < start.size() && !isSpace(start[end])) {
+        ++end;
+    }
+    InputPosition wordAt = report.stoppedAt;
+    wordAt.offset = first;
+    wordAt.column -= at - first;
+    return positionText(wordAt) +
+           "note: vertex names are single characters: " + quoted(start.substr(first, end - first)) +
+           " is read as several items";
+}
+
+// The separator of a line of comma- or semicolon-separated values, where
+// reading stopped on such a line of `start`.
+std::optional<char> separatorOnStopLine(const LoadReport& report, const std::string& start) {
+    const std::uint64_t at = report.stoppedAt.offset;
+    if (report.complete() || report.stop == LoadReport::Stop::inputError || at >= start.size()) {
+        return std::nullopt;
+    }
+    const std::size_t lineStart = start.rfind('\n', at == 0 ? 0 : at - 1);
+    const std::size_t from = lineStart == std::string::npos ? 0 : lineStart + 1;
+    const std::string line = start.substr(from, start.find('\n', at) - from);
+    const std::size_t separator = line.find_first_of(",;");
+    return separator == std::string::npos ? std::nullopt : std::optional(line[separator]);
+}
+
 }  // namespace
 
 std::vector<std::string> readingHints(const LoadReport& report, EdgeListHeader header,
@@ -73,6 +121,13 @@ std::vector<std::string> readingHints(const LoadReport& report, EdgeListHeader h
         hints.push_back(
             "note: the input seems to start with the two header records, which "
             "--no-header reads as edges");
+    }
+    if (const std::optional<std::string> names = wordOfNames(report, start)) {
+        hints.push_back(*names);
+    }
+    if (const std::optional<char> separator = separatorOnStopLine(report, start)) {
+        hints.push_back("note: items are separated by whitespace, not " +
+                        quoted(std::string(1, *separator)));
     }
     return hints;
 }

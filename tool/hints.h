@@ -13,7 +13,8 @@
 // Returns the notes, one line each, for what `report` and `start` (the first
 // bytes of the input; all of it when `startIsWhole`) show: a UTF-8 byte order
 // mark; a name of several bytes; an edge list without header records read as
-// having them, or one with them read with EdgeListHeader::none. None for a
+// having them, or one with them read with EdgeListHeader::none; a word read
+// as several one-character names; values separated by ',' or ';'. None for a
 // well-formed edge list.
 std::vector<std::string> readingHints(const LoadReport& report, EdgeListHeader header,
                                       const std::string& start, bool startIsWhole);

@@ -75,6 +75,7 @@ run(cpack -G DEB -B "${WORK_DIR}/deb" --config "${BUILD_DIR}/CPackConfig.cmake")
 file(GLOB deb "${WORK_DIR}/deb/*.deb")
 run(dpkg-deb -c "${deb}")
 foreach(packed bin/graph-query include/graph/Graph.h share/man/man1/graph-query.1.gz
+        share/bash-completion/completions/graph-query
         ${LIBDIR}/libgraph.a ${LIBDIR}/cmake/graph/graphConfig.cmake ${LIBDIR}/pkgconfig/graph.pc
         share/doc/graph/copyright share/doc/graph/changelog.gz)
     if(NOT out MATCHES " \\./usr/${packed}\n")
