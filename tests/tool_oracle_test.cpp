@@ -192,8 +192,8 @@ DotEdge edgeKey(char u, char v, std::int64_t weight, bool directed) {
 }
 
 // `dot [A [B]]`: every edge listed, undirected each once, names escaped;
-// with A, a line labelling each vertex and the last step of each route bold;
-// with B too, a line labelling the graph and the steps of the route to B bold.
+// with A, the last step of each route bold; with B too, the steps of the
+// route to B. The lines labelling vertices and the graph are not judged.
 void judgeDot(const Subject& s, bool label, const Lines& words, const Lines& lines) {
     static const Routes none;
     const char from = words.size() > 1 ? words[1][0] : '\0';
