@@ -20,6 +20,15 @@ std::string dotText(char vertex) {
     return vertex == '"' || vertex == '\\' ? std::string("\\") + vertex : std::string(1, vertex);
 }
 
+// Text of names and words inside a quoted DOT string.
+std::string dotText(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        escaped += dotText(c);
+    }
+    return escaped;
+}
+
 std::string dotName(char vertex) {
     return "\"" + dotText(vertex) + "\"";
 }
@@ -109,7 +118,7 @@ ExitStatus answerDot(const Words& words, Session& session) {
             const Route& route = routes[slotOf(to)];
             marks->mark(route, /*wholePath=*/true);
             out.write("    label=\"" + dotText(from) + " to " + dotText(to) + ": " +
-                      lengthText(route) + "\";\n");
+                      dotText(lengthText(route)) + "\";\n");
         } else {
             for (const char name : session.names()) {
                 marks->mark(routes[slotOf(name)], /*wholePath=*/false);
