@@ -1,6 +1,7 @@
 #include "graph/query_index.h"
 
 #include "graph/internal/edge_list_parts.h"
+#include "queries/internal/components.h"
 #include "queries/internal/entry_matrix.h"
 #include "queries/internal/least_weight_search.h"
 #include "queries/internal/shortest_paths.h"
@@ -99,6 +100,10 @@ std::string QueryIndex::topoSort(EdgeEntries entries) const {
 
 TopoObstacle QueryIndex::topoObstacle(EdgeEntries entries) const {
     return graph_internal::topologicalObstacle(*summary_, topoSort(entries), entries);
+}
+
+std::vector<std::string> QueryIndex::components(EdgeEntries entries) const {
+    return graph_internal::componentNames(*summary_, entries);
 }
 
 std::string QueryIndex::vertexNames() const {
