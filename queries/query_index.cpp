@@ -2,6 +2,7 @@
 
 #include "graph/internal/edge_list_parts.h"
 #include "queries/internal/components.h"
+#include "queries/internal/distance_matrix.h"
 #include "queries/internal/entry_matrix.h"
 #include "queries/internal/least_weight_search.h"
 #include "queries/internal/shortest_paths.h"
@@ -104,6 +105,14 @@ TopoObstacle QueryIndex::topoObstacle(EdgeEntries entries) const {
 
 std::vector<std::string> QueryIndex::components(EdgeEntries entries) const {
     return graph_internal::componentNames(*summary_, entries);
+}
+
+DistanceMatrix QueryIndex::leastWeightMatrix(EdgeEntries entries) const {
+    return graph_internal::leastWeightMatrix(*summary_, entries);
+}
+
+DistanceMatrix QueryIndex::shortestDistanceMatrix() const {
+    return graph_internal::shortestDistanceMatrix(*summary_);
 }
 
 std::string QueryIndex::vertexNames() const {
