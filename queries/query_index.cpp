@@ -6,6 +6,7 @@
 #include "queries/internal/entry_matrix.h"
 #include "queries/internal/least_weight_search.h"
 #include "queries/internal/shortest_paths.h"
+#include "queries/internal/spanning_forest.h"
 #include "queries/internal/topo_sort.h"
 
 using graph_internal::EntryMatrix;
@@ -113,6 +114,10 @@ DistanceMatrix QueryIndex::leastWeightMatrix(EdgeEntries entries) const {
 
 DistanceMatrix QueryIndex::shortestDistanceMatrix() const {
     return graph_internal::shortestDistanceMatrix(*summary_);
+}
+
+std::vector<EdgeTriple> QueryIndex::spanningForest(EdgeEntries entries) const {
+    return graph_internal::spanningForest(*summary_, entries);
 }
 
 std::string QueryIndex::vertexNames() const {
