@@ -1,9 +1,12 @@
 #include "graph/query_index.h"
 
 #include "graph/internal/edge_list_parts.h"
+#include "queries/internal/components.h"
+#include "queries/internal/distance_matrix.h"
 #include "queries/internal/entry_matrix.h"
 #include "queries/internal/least_weight_search.h"
 #include "queries/internal/shortest_paths.h"
+#include "queries/internal/spanning_forest.h"
 #include "queries/internal/topo_sort.h"
 
 using graph_internal::EntryMatrix;
@@ -99,6 +102,22 @@ std::string QueryIndex::topoSort(EdgeEntries entries) const {
 
 TopoObstacle QueryIndex::topoObstacle(EdgeEntries entries) const {
     return graph_internal::topologicalObstacle(*summary_, topoSort(entries), entries);
+}
+
+std::vector<std::string> QueryIndex::components(EdgeEntries entries) const {
+    return graph_internal::componentNames(*summary_, entries);
+}
+
+DistanceMatrix QueryIndex::leastWeightMatrix(EdgeEntries entries) const {
+    return graph_internal::leastWeightMatrix(*summary_, entries);
+}
+
+DistanceMatrix QueryIndex::shortestDistanceMatrix() const {
+    return graph_internal::shortestDistanceMatrix(*summary_);
+}
+
+std::vector<EdgeTriple> QueryIndex::spanningForest(EdgeEntries entries) const {
+    return graph_internal::spanningForest(*summary_, entries);
 }
 
 std::string QueryIndex::vertexNames() const {

@@ -43,6 +43,18 @@ std::string shortestPathOver(Steps& steps, char from, char to) {
     return search.settleUntil(to) ? search.pathTo(to) : std::string();
 }
 
+// After `search` from `from` has settled every vertex, the length of the
+// route to `name`: as in shortestDistanceOver, the start has one only
+// through a cycle.
+template <typename Steps>
+std::optional<std::int64_t> settledLength(const LabelSettingSearch<Steps>& search, char from,
+                                          char name) {
+    if (name == from) {
+        return search.returnsToStart() ? std::optional<std::int64_t>(0) : std::nullopt;
+    }
+    return search.settled(name) ? std::optional(search.distance(name)) : std::nullopt;
+}
+
 // One search settles every vertex; a route for each of `names`.
 template <typename Steps>
 std::vector<Route> shortestRoutesOver(Steps& steps, char from, const std::string& names) {
@@ -52,8 +64,8 @@ std::vector<Route> shortestRoutesOver(Steps& steps, char from, const std::string
     for (const char name : names) {
         Route& route = routes.emplace_back();
         route.target = name;
-        if (name == from ? search.returnsToStart() : search.settled(name)) {
-            route.length = name == from ? 0 : search.distance(name);
+        route.length = settledLength(search, from, name);
+        if (route.length) {
             route.path = name == from ? std::string(1, from) : search.pathTo(name);
         }
     }

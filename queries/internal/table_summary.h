@@ -88,6 +88,12 @@ class TableSummary {
         return {first, first + neighbourCount_[nameSlot(name)]};
     }
 
+    // Where `neighbour`, one of this summary's, comes in a walk of the rows
+    // in order, each row's neighbours in order.
+    std::size_t walkPosition(const Neighbour& neighbour) const {
+        return static_cast<std::size_t>(&neighbour - neighbours_.data());
+    }
+
     // The entries naming `name` in every row, its first entry excepted.
     std::int64_t inDegree(char name) const { return inDegree_[nameSlot(name)]; }
 

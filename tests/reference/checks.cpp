@@ -66,7 +66,8 @@ std::string obstacleText(const TopoObstacle& obstacle) {
 
 // Every answer of a Graph or a QueryIndex (with `rows`, its vertexCount) by
 // the library's rules, from up to eight of the names and one the table lacks;
-// with `every`, the answers with every entry an edge too.
+// with `every`, the answers with every entry an edge too; and the analyses of
+// its index (under `every` when set), which cover every name.
 template <typename Queries>
 std::string answersText(const Queries& queries, int rows, bool every) {
     const EdgeEntries rule = every ? EdgeEntries::every : EdgeEntries::neighbours;
@@ -79,6 +80,20 @@ std::string answersText(const Queries& queries, int rows, bool every) {
                 routesText(queries.leastWeightRoutes(from)) +
                 (every ? routesText(queries.leastWeightRoutes(from, rule)) : "") +
                 (queries.Reachable(from, from) ? "R" : "-") + "\n";
+    }
+    const QueryIndex index(queries);  // a Graph's analyses are those of its index
+    for (const std::string& component : index.components(rule)) {
+        text += component + "|";
+    }
+    for (const EdgeTriple& e : index.spanningForest(rule)) {
+        text += std::string{e.source, e.target} + std::to_string(e.weight) + " ";
+    }
+    for (const auto& matrix : {index.leastWeightMatrix(rule), index.shortestDistanceMatrix()}) {
+        for (const auto& row : matrix.rows) {
+            for (const Distance& d : row) {
+                text += std::to_string(static_cast<int>(d.kind)) + std::to_string(d.weight) + " ";
+            }
+        }
     }
     return text;
 }

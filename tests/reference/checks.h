@@ -39,7 +39,7 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
 
 // Compares every answer of `index` by the library's rules (with `every`,
 // with every entry an edge too) with the graph's own, from up to eight
-// sources.
+// sources; and its analyses with those of the index built from the graph.
 std::string answersDifference(const Graph& graph, const QueryIndex& index, bool every);
 
 // Compares the index read straight from `bytes` with the graph loaded from
