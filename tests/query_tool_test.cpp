@@ -93,6 +93,38 @@ TEST(GraphQueryTest, DefaultAnswersAreLeastTotalWeights) {
     });
 }
 
+// The analyses' formats; their answers are the tool oracle's to judge.
+TEST(GraphQueryTest, AnalysesOfTheWholeGraph) {
+    const std::string graph = "V 1 E 1 A B 2 B A -1 C C 5 D C 3 A D 2 A D 1";
+    expectRuns({
+        {"-d - components", graph, "A B\nC\nD\n", 0},
+        {"-ld - components", graph, "A\nB\nD\nC\n", 0},
+        {"-d - matrix", "V 1 E 1 A B 2 B A -1 C C 5 D C 3",
+         "\tA\tB\tC\tD\nA\t0\t2\tinf\tinf\nB\t-1\t0\tinf\tinf\nC\tinf\tinf\t0\tinf\n"
+         "D\tinf\tinf\t3\t0\n",
+         0},
+        {"-d - matrix", "V 1 E 1 A A -1 B A 1", "\tA\tB\nA\t-inf\tinf\nB\t-inf\t0\n", 1},
+        {"- tree", graph, "(A,B,-1)\n(A,D,1)\n(C,D,3)\ntotal 3\n", 0},
+        {"-l - tree", graph, "(A,B,2)\n(A,D,2)\n(D,C,3)\ntotal 7\n", 0,
+         "~note: a spanning forest of the least total weight weighs 3 (answered without -l)\n"},
+        {"-d - tree", graph, "", 2,
+         "graph-query: 'tree' needs an undirected graph: drop -d\nTry 'graph-query --help' for "
+         "more information.\n"},
+        {"- dot tree", "V 1 E 1 A B 1 C D 1 A C 1 A B 1",
+         "graph G {\n    \"A\" -- \"B\" [label=\"1\", style=bold, color=blue];\n"
+         "    \"A\" -- \"C\" [label=\"1\", style=bold, color=blue];\n    \"A\" -- \"B\" "
+         "[label=\"1\"];\n    \"C\" -- \"D\" [label=\"1\", style=bold, color=blue];\n}\n",
+         0},
+        {"- dot components", "V 1 E 1 A B 1 C D 1",
+         "graph G {\n    \"A\" [style=filled, fillcolor=\"0.000 0.350 1.000\"];\n"
+         "    \"B\" [style=filled, fillcolor=\"0.000 0.350 1.000\"];\n"
+         "    \"C\" [style=filled, fillcolor=\"0.618 0.350 1.000\"];\n"
+         "    \"D\" [style=filled, fillcolor=\"0.618 0.350 1.000\"];\n"
+         "    \"A\" -- \"B\" [label=\"1\"];\n    \"C\" -- \"D\" [label=\"1\"];\n}\n",
+         0},
+    });
+}
+
 // -l: the library's rules, with a note where the answer is not the least
 // total weight.
 TEST(GraphQueryTest, LabelSettingAnswersAreTheLibrarysWithNotes) {

@@ -1,5 +1,6 @@
 #include "tool/command_table.h"
 
+#include "tool/analyses.h"
 #include "tool/commands.h"
 #include "tool/dot_picture.h"
 
@@ -26,23 +27,30 @@ const std::vector<OptionEntry>& optionTable() {
 }
 
 const std::vector<CommandEntry>& commandTable() {
+    static const char* const kPictures[] = {"components", "tree", nullptr};
     static const std::vector<CommandEntry> table = {
-        {"list", "", 0, 0, nullptr, true, answerList, "the edges, one (S,T,W) a line"},
-        {"reachable", "A B", 2, 2, nullptr, false, answerReachable,
+        {"list", "", 0, 0, nullptr, true, false, answerList, "the edges, one (S,T,W) a line"},
+        {"reachable", "A B", 2, 2, nullptr, false, false, answerReachable,
          "yes or no (status 1 for no); every vertex reaches itself"},
-        {"distance", "A B", 2, 2, nullptr, false, answerDistance,
+        {"distance", "A B", 2, 2, nullptr, false, false, answerDistance,
          "the least total weight of a path, or unreachable or the negative cycle that leaves "
          "none (status 1)"},
-        {"path", "A B", 2, 2, nullptr, false, answerPath,
+        {"path", "A B", 2, 2, nullptr, false, false, answerPath,
          "the vertices of a least-weight path, then its length"},
-        {"distances", "A", 1, 1, nullptr, false, answerDistances,
+        {"distances", "A", 1, 1, nullptr, false, false, answerDistances,
          "every vertex with its distance from A"},
-        {"topo", "", 0, 0, nullptr, false, answerTopo,
+        {"topo", "", 0, 0, nullptr, false, false, answerTopo,
          "a topological order; vertices left out, then the cycle that keeps them out (status 1)"},
-        {"dot", "[A [B]]", 0, 2, nullptr, true, answerDot,
+        {"components", "", 0, 0, nullptr, false, false, answerComponents,
+         "the components, one a line: strongly connected when directed"},
+        {"matrix", "", 0, 0, nullptr, false, false, answerMatrix,
+         "every distance, as a tab-separated table with inf and -inf (status 1 for -inf)"},
+        {"tree", "", 0, 0, nullptr, false, true, answerTree,
+         "a minimum spanning forest of an undirected graph, one (S,T,W) a line, then its total"},
+        {"dot", "[A [B] | components | tree]", 0, 2, kPictures, true, false, answerDot,
          "the graph in Graphviz DOT; with A, distances from A and the paths drawn, with B only "
-         "the path from A to B"},
-        {"check", "", 0, 0, nullptr, false, answerCheck,
+         "the path from A to B; each component in a colour of its own, or the forest drawn"},
+        {"check", "", 0, 0, nullptr, false, false, answerCheck,
          "how reading FILE went (status 1 if not read whole)"},
     };
     return table;

@@ -30,10 +30,11 @@ struct CommandEntry {
     const char* synopsis;  // its arguments as the usage writes them: "A B", "[A [B]]"
     std::size_t leastVertices;
     std::size_t mostVertices;
-    // Words of more than one character it takes where a vertex may stand
-    // (`dot tree`), or nullptr.
+    // Names of commands whose answer it draws, taken where its first vertex
+    // may stand (`dot tree`), ending in nullptr; or nullptr.
     const char* const* keywords;
-    bool listing;  // prints edges of FILE's listing, which the summary does not hold
+    bool listing;         // prints edges of FILE's listing, which the summary does not hold
+    bool undirectedOnly;  // a usage error with --directed
     // Answers the checked `words` on standard output.
     ExitStatus (*answer)(const Words& words, Session& session);
     const char* help;  // one sentence, wrapped by the usage

@@ -144,7 +144,7 @@ ExitStatus answerCheck(const Words&, Session& session) {
     return ExitStatus::negative;
 }
 
-bool checkCommand(const Words& words, std::string& problem) {
+bool checkCommand(const Words& words, bool directed, std::string& problem) {
     const CommandEntry* command = findCommand(words.at(0));
     if (command == nullptr) {
         problem = "unknown command " + quoted(words[0]);
@@ -163,6 +163,13 @@ bool checkCommand(const Words& words, std::string& problem) {
             problem = "a vertex is one character, not " + quoted(words[i]);
             return false;
         }
+    }
+    // A picture of another command's answer needs what that command needs.
+    const CommandEntry* drawn =
+        words.size() > 1 && words[1].size() > 1 ? findCommand(words[1]) : command;
+    if (directed && drawn->undirectedOnly) {
+        problem = quoted(drawn->name) + " needs an undirected graph: drop -d";
+        return false;
     }
     return true;
 }

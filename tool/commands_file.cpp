@@ -42,7 +42,7 @@ ExitStatus answerCommands(const std::string& name, InputFile& commands, Session&
             if (words.empty() || words[0][0] == '#') {
                 continue;
             }
-            if (!checkCommand(words, problem) ||
+            if (!checkCommand(words, session.invocation().directed, problem) ||
                 !(problem = unknownVertex(words, session)).empty()) {
                 messages.say(name, std::to_string(number) + ": " + problem);
                 status = ExitStatus::trouble;

@@ -2,7 +2,7 @@
 
 #include <bitset>
 #include <cstdio>
-#include <optional>
+#include <unordered_map>
 
 #include "tool/route_text.h"
 
@@ -37,18 +37,21 @@ std::size_t pairSlot(char from, char to) {
     return slotOf(from) * kNameCount + slotOf(to);
 }
 
-// What the answer marks on the drawing: the steps drawn bold, with the weight
-// each takes, and the steps of negative cycles, drawn red.
+// What the answer marks on the drawing: the steps drawn bold, each with the
+// weight its edge has, and the steps of negative cycles, drawn red.
 class Marks {
   public:
-    Marks(const RouteTable& routes, char from) : routes_(routes), from_(from) {}
-
-    // Marks the steps of `route`: its whole path, or only the last step.
-    void mark(const Route& route, bool wholePath) {
+    // Marks the steps of `route` from `from`: its whole path, or only the
+    // last step; `routes` give each step's weight.
+    void mark(const Route& route, bool wholePath, const RouteTable& routes, char from) {
         const std::string& path = route.path;
         const std::size_t lastStep = path.size() > 1 ? path.size() - 1 : path.size();
         for (std::size_t i = wholePath ? 1 : lastStep; i < path.size(); ++i) {
-            bold_.set(pairSlot(path[i - 1], path[i]));
+            // A step into v weighs what v's distance adds to u's; the start's
+            // own distance is 0 whatever its route says.
+            const Route& at = routes[slotOf(path[i - 1])];
+            const std::int64_t base = path[i - 1] == from ? 0 : at.length.value_or(0);
+            markBold(path[i - 1], path[i], routes[slotOf(path[i])].length.value_or(0) - base);
         }
         const std::string& cycle = route.negativeCycle;
         for (std::size_t i = 1; i < cycle.size(); ++i) {
@@ -56,17 +59,20 @@ class Marks {
         }
     }
 
+    // Marks the step u->v of `weight` bold.
+    void markBold(char u, char v, std::int64_t weight) { bold_[pairSlot(u, v)] = weight; }
+
     // The attributes of the drawn edge source->target (or its reverse, when
-    // undirected) of `weight`: bold for the first such edge that a path takes.
+    // undirected) of `weight`: bold for the first such edge that a step takes.
     std::string attributes(char source, char target, int weight, bool directed) {
         std::string attributes;
         for (const bool reverse : {false, true}) {
-            const char u = reverse ? target : source;
-            const char v = reverse ? source : target;
-            if ((reverse && directed) || !bold_[pairSlot(u, v)] || weight != stepWeight(u, v)) {
+            const auto bold =
+                bold_.find(reverse ? pairSlot(target, source) : pairSlot(source, target));
+            if ((reverse && directed) || bold == bold_.end() || bold->second != weight) {
                 continue;
             }
-            bold_.reset(pairSlot(u, v));
+            bold_.erase(bold);
             attributes += ", style=bold, color=blue";
             break;
         }
@@ -77,18 +83,7 @@ class Marks {
     }
 
   private:
-    // A path's step into v weighs what v's distance adds to u's; the start's
-    // own distance is 0 whatever its route says.
-    std::int64_t stepWeight(char u, char v) const {
-        const Route& to = routes_[slotOf(v)];
-        const Route& at = routes_[slotOf(u)];
-        const std::int64_t base = u == from_ ? 0 : at.length.value_or(0);
-        return to.length.value_or(0) - base;
-    }
-
-    const RouteTable& routes_;
-    const char from_;
-    std::bitset<kNameCount * kNameCount> bold_;
+    std::unordered_map<std::size_t, std::int64_t> bold_;  // by pair, the weight drawn bold
     std::bitset<kNameCount * kNameCount> red_;
 };
 
@@ -102,26 +97,47 @@ std::string node(char vertex, const Route& route) {
            "];\n";
 }
 
+// A vertex's node filled with the colour of its component: hues spread by
+// the golden ratio, so that neighbouring components differ.
+std::string componentNode(char vertex, std::size_t component) {
+    char colour[24];
+    const double hue = static_cast<double>(component) * 0.6180339887;
+    std::snprintf(colour, sizeof colour, "%.3f 0.350 1.000",
+                  hue - static_cast<double>(static_cast<long>(hue)));
+    return "    " + dotName(vertex) + " [style=filled, fillcolor=\"" + colour + "\"];\n";
+}
+
 }  // namespace
 
 ExitStatus answerDot(const Words& words, Session& session) {
     const bool directed = session.invocation().directed;
     Output& out = session.out();
     out.write(directed ? "digraph G {\n" : "graph G {\n");
-    std::optional<Marks> marks;
-    if (words.size() > 1) {
+    Marks marks;
+    if (words.size() > 1 && words[1] == "components") {
+        const std::vector<std::string> components =
+            session.index().components(session.edgeEntries());
+        for (std::size_t i = 0; i < components.size(); ++i) {
+            for (const char name : components[i]) {
+                out.write(componentNode(name, i));
+            }
+        }
+    } else if (words.size() > 1 && words[1] == "tree") {
+        for (const EdgeTriple& edge : session.index().spanningForest(session.edgeEntries())) {
+            marks.markBold(edge.source, edge.target, edge.weight);
+        }
+    } else if (words.size() > 1) {
         const char from = words[1][0];
         const RouteTable& routes = session.routesFrom(from);
-        marks.emplace(routes, from);
         if (words.size() > 2) {
             const char to = words[2][0];
             const Route& route = routes[slotOf(to)];
-            marks->mark(route, /*wholePath=*/true);
+            marks.mark(route, /*wholePath=*/true, routes, from);
             out.write("    label=\"" + dotText(from) + " to " + dotText(to) + ": " +
                       dotText(lengthText(route)) + "\";\n");
         } else {
             for (const char name : session.names()) {
-                marks->mark(routes[slotOf(name)], /*wholePath=*/false);
+                marks.mark(routes[slotOf(name)], /*wholePath=*/false, routes, from);
                 out.write(node(name, routes[slotOf(name)]));
             }
         }
@@ -141,7 +157,7 @@ ExitStatus answerDot(const Words& words, Session& session) {
         }
         out.write("    " + dotName(source) + arrow + dotName(target) + " [label=\"" +
                   std::to_string(weight) + "\"" +
-                  (marks ? marks->attributes(source, target, weight, directed) : "") + "];\n");
+                  marks.attributes(source, target, weight, directed) + "];\n");
     });
     out.write("}\n");
     return read ? ExitStatus::answered : ExitStatus::trouble;

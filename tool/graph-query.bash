@@ -9,7 +9,7 @@ _graph_query()
 
     local options='--commands= --directed --help --jobs= --label-setting --minimum
         --no-header --version -c -d -h -j -l -m -V'
-    local commands='list reachable distance path distances topo dot check'
+    local commands='list reachable distance path distances topo components matrix tree dot check'
 
     case $prev in
         -c | --commands)
@@ -23,7 +23,7 @@ _graph_query()
     $split && return
 
     # The operands before the word: FILE, then COMMAND and its vertices.
-    local i operands=0 commandsFile=false optionsEnd=false
+    local i operands=0 commandsFile=false optionsEnd=false command=
     for ((i = 1; i < cword; i++)); do
         if $optionsEnd; then
             ((operands++))
@@ -37,7 +37,7 @@ _graph_query()
             --j*=* | -j?* | -[!-]*j?*) ;;
             --j* | -j | -[!-]*j) ((i++)) ;;
             -*) ;;
-            *) ((operands++)) ;;
+            *) ((operands++ == 1)) && command=${words[i]} ;;
         esac
     done
 
@@ -48,5 +48,7 @@ _graph_query()
         _filedir
     elif ((operands == 1)) && ! $commandsFile; then
         COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+    elif ((operands == 2)) && [[ $command == dot ]]; then
+        COMPREPLY=($(compgen -W 'components tree' -- "$cur"))
     fi
 } && complete -F _graph_query graph-query

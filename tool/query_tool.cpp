@@ -68,7 +68,7 @@ ExitStatus run(const std::vector<std::string>& args, ToolIo& io, Messages& messa
     std::string problem;
     const std::optional<Invocation> invocation = parseInvocation(args, problem);
     if (invocation && !invocation->commandsFile && !invocation->help && !invocation->version) {
-        checkCommand(invocation->command, problem);
+        checkCommand(invocation->command, invocation->directed, problem);
     }
     if (!problem.empty()) {
         return messages.usageError(problem);

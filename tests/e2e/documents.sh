@@ -18,11 +18,11 @@ section() { awk -v name="$1" '/^[A-Z]/ { on = ($0 ~ "^" name) } on' <<<"$2"; }
 # Options as "-d --directed" or "--no-header", one a line; commands with their
 # arguments ("dot [A [B]]"), one a line.
 options() { grep -oE -- '^ +(-[a-zA-Z], )?--[a-z-]+' | tr -d ', ' | sed -E 's/^(-.)(--)/\1 \2/'; }
-commands() { grep -oE '^ {2,7}[a-z]+( [][A-Z|a-z]+)*( {2,}|$)' | sed -E 's/^ +| +$//g'; }
+commands() { grep -oE '^ {2,7}[a-z]+( [][A-Z]+| \| [a-z]+]*)*( +|$)' | sed -E 's/^ +| +$//g'; }
 # The README's tables of commands and of options: a row's first cell, its
 # backquoted words.
 table() { awk -v head="$1" 'index($0, head) == 1 { on = 1; next } on && !/^\|/ { exit } on' "$readme" |
-    tail -n +2 | cut -d'|' -f2; }
+    tail -n +2 | sed 's/\\|/\x1f/g' | cut -d'|' -f2 | tr '\037' '|'; }
 readmeOptions() {
     table '| option |' | while read -r cell; do
         short=$(grep -oE -- '`-[a-zA-Z][` ]' <<<"$cell" | tr -d '` ') long=$(grep -oE -- '--[a-z-]+' <<<"$cell")
