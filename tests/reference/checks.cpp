@@ -8,7 +8,7 @@
 
 #include "graph/internal/edge_list_parts.h"
 #include "graph/internal/usual_triples.h"
-#include "queries/internal/entry_matrix.h"
+#include "queries/internal/part_state.h"
 #include "tests/reference/certificates.h"
 #include "tests/reference/extraction_reference.h"
 #include "tests/reference/textbook_reference.h"
@@ -323,12 +323,11 @@ std::string partsDifference(const std::string& bytes, bool directed, EdgeListHea
         return got;
     };
     const auto summarize = [&](unsigned parts, LoadReport& report) {
-        const graph_internal::EntryMatrix matrix =
-            graph_internal::readEdgeListInParts<graph_internal::EntryMatrix>(
-                readAt, bytes.size(), header, parts, report,
-                [&] { return graph_internal::EntryMatrix(directed); }, leastPartBytes);
+        const PartSummary whole = graph_internal::readEdgeListInParts(
+            readAt, bytes.size(), header, directed, parts, leastPartBytes);
+        report = whole.report();
         graph_internal::TableSummary summary;
-        matrix.summarizeInto(summary);
+        graph_internal::PartAccess::state(whole).matrix.summarizeInto(summary);
         return summaryText(summary);
     };
     LoadReport whole, inParts, streamed;
