@@ -4,6 +4,8 @@
 #include <cstring>
 #include <istream>
 #include <iterator>
+#include <memory>
+#include <new>
 #include <stdexcept>
 #include <streambuf>
 #include <string>
@@ -131,10 +133,21 @@ void readPart(std::streambuf& buffer, const ReadAt& readAt, PartState& state) {
         state.resume = PartStart{from, column, headerLeft};
         state.linesBeforeResume = report.stoppedAt.line - 1 - after.lineFeeds;
         state.fingerprintBeforeResume = report.fingerprint - after.fingerprint;
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (...) {
         // Its bytes could not be read again: a read error at the end.
         report.stop = Stop::inputError;
         report.found.clear();
+    }
+}
+
+// Throws std::invalid_argument unless a part may begin at `start` and end
+// at `end`.
+void requireStart(const PartStart& start, std::uint64_t end) {
+    if (start.column == 0 || end < start.offset) {
+        throw std::invalid_argument(
+            "PartSummary: a part begins in column 1 or later, and ends where it begins or after");
     }
 }
 
@@ -148,6 +161,7 @@ std::string startText(const PartStart& start) {
 
 PartSummary::PartSummary(const char* bytes, std::size_t size, const PartStart& start, bool directed)
     : state_(std::make_unique<PartState>(directed)) {
+    requireStart(start, start.offset + size);
     state_->start = start;
     state_->end = start.offset + size;
     MemoryBuffer buffer(bytes, size);
@@ -161,6 +175,7 @@ PartSummary::PartSummary(const char* bytes, std::size_t size, const PartStart& s
 PartSummary::PartSummary(const ReadAt& readAt, const PartStart& start, std::uint64_t end,
                          bool directed)
     : state_(std::make_unique<PartState>(directed)) {
+    requireStart(start, end);
     state_->start = start;
     state_->end = end;
     RangeBuffer buffer(readAt, start.offset, end);

@@ -35,6 +35,7 @@ struct PartStart {
         return {offset, 1, offset == 0 && header == EdgeListHeader::twoRecords};
     }
 
+    // Whether two starts are the same place, read the same way. O(1).
     friend bool operator==(const PartStart& a, const PartStart& b) {
         return a.offset == b.offset && a.column == b.column && a.header == b.header;
     }
@@ -63,26 +64,31 @@ class PartSummary {
     // input, for a table loaded `directed` or not; the bytes are read where
     // they lie and not kept. They should end right after a line feed or at
     // the input's end, as they begin at a line start (or a resume point): a
-    // weight cut at the block's end is taken as ending there. O(size) time,
-    // O(V^2) memory.
+    // weight cut at the block's end is taken as ending there. Throws
+    // std::invalid_argument for a start in column 0. O(size) time, O(V^2)
+    // memory.
     PartSummary(const char* bytes, std::size_t size, const PartStart& start, bool directed);
 
     // As the constructor above, for the bytes from `start.offset` up to
     // `end` of a file that `readAt` reads, a block at a time; what `readAt`
     // throws is a read error, reported as LoadReport::Stop::inputError.
-    // O(end - start.offset) time, O(V^2) memory.
+    // Throws std::invalid_argument for a start in column 0 or an `end`
+    // before it. O(end - start.offset) time, O(V^2) memory.
     PartSummary(const ReadAt& readAt, const PartStart& start, std::uint64_t end, bool directed);
 
+    // Moves take O(1).
     PartSummary(PartSummary&&) noexcept;
     PartSummary& operator=(PartSummary&&) noexcept;
     ~PartSummary();
 
-    // Notes `later`, the part that comes right after this one, as if its
-    // bytes had been read after this one's in one reading: the summary and
-    // the report become those of reading both blocks as one (report lines
-    // shifted by the lines before `later`, the first joined weight and the
-    // first name of several bytes kept, fingerprints and triples added,
-    // `later`'s stop), and resume() becomes `later`'s. When reading this part
+    // Notes `later`, the part that begins at this one's resume point, as if
+    // its bytes had been read after this one's in one reading: the summary
+    // and the report become those of reading from start() through
+    // `later.end()` as one (report lines shifted by the lines before
+    // `later`, the first joined weight and the first name of several bytes
+    // kept, triples added, fingerprints added without this part's bytes from
+    // its resume point on, `later`'s stop), and end() and resume() become
+    // `later`'s. When reading this part
     // stopped (resume() is empty), nothing changes: `later` is never taken.
     // Otherwise `later.start()` must equal resume(), or this throws
     // std::invalid_argument and changes nothing; so must the two parts'
@@ -126,14 +132,16 @@ class PartSummary {
     static constexpr std::uint32_t kByteFormVersion = 1;
 
     // The part in its byte form, which fromBytes reads back exactly, on any
-    // machine: a magic, kByteFormVersion, its size, then the fields. O(V^2)
-    // time and bytes: only rows and cells that hold anything are written.
+    // machine: a magic, kByteFormVersion, its size, then the fields (the
+    // layout is described in the sources, graph/internal/part_summary_bytes.h).
+    // O(V^2) time and bytes: only rows and cells that hold anything are
+    // written.
     std::string toBytes() const;
 
     // The part whose byte form `bytes` is; throws std::invalid_argument for
     // bytes that are not one (a wrong magic or version, truncated, a size or
     // field out of range or inconsistent with the rest), without reading or
-    // allocating more than O(V^2) whatever the bytes say. O(bytes + V^2).
+    // allocating more than O(V^2) whatever the bytes say. O(bytes + V^2 log V).
     static PartSummary fromBytes(std::string_view bytes);
 
   private:

@@ -164,10 +164,10 @@ TEST(LoadingOracleTest, EveryWindowSizeAndEveryTruncation) {
     }
 }
 
-// A header over three lines, triples over several, a weight run into a name,
-// a name of two bytes, a loop, a weight -1, then a stop.
+// A blank line, a header over three lines, triples over several, a weight
+// run into a name, a name of two bytes, a loop, a weight -1, then a stop.
 const std::string kEveryItem =
-    "V\n7\nE 9\nA B 6\nA\nC\n-7 B\tC 2147483647\nC A 5B C\n1\n\xc3\xa9 5\nD\nE\n+03\nE E 6\n"
+    "\nV\n7\nE 9\nA B 6\nA\nC\n-7 B\tC 2147483647\nC A 5B C\n1\n\xc3\xa9 5\nD\nE\n+03\nE E 6\n"
     "A B -1\nF G x\nA B 1\n";
 
 // Every prefix of that file read in blocks cut at every line feed, and in
