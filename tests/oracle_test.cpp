@@ -170,21 +170,26 @@ const std::string kEveryItem =
     "\nV\n7\nE 9\nA B 6\nA\nC\n-7 B\tC 2147483647\nC A 5B C\n1\n\xc3\xa9 5\nD\nE\n+03\nE E 6\n"
     "A B -1\nF G x\nA B 1\n";
 
-// Every prefix of that file read in blocks cut at every line feed, merged by
-// trees of every shape; the byte form of a part that ends inside a triple
-// damaged.
+// Every prefix of that file read in blocks cut at every line feed (every
+// second, third, fourth), merged by random trees; the byte form of a part
+// that ends inside a triple damaged.
 TEST(PartSummaryTest, EveryCutOfEveryPrefix) {
     for (std::size_t size = 0; size <= kEveryItem.size(); ++size) {
         const std::string prefix = kEveryItem.substr(0, size);
-        std::vector<std::uint64_t> feeds;
-        for (std::size_t at = prefix.find('\n'); at != std::string::npos;
-             at = prefix.find('\n', at + 1)) {
-            feeds.push_back(at + 1);
-        }
-        for (const bool directed : {true, false}) {
-            ASSERT_EQ(blocksDifference(prefix, directed, EdgeListHeader::twoRecords, feeds, size),
-                      "")
-                << size;
+        for (std::size_t every = 1; every < 5; ++every) {
+            std::vector<std::uint64_t> feeds;  // after every line feed, every second, ...
+            for (std::size_t at = prefix.find('\n'), i = 0; at != std::string::npos;
+                 at = prefix.find('\n', at + 1)) {
+                if (i++ % every == 0) {
+                    feeds.push_back(at + 1);
+                }
+            }
+            for (const bool directed : {true, false}) {
+                ASSERT_EQ(blocksDifference(prefix, directed, EdgeListHeader::twoRecords, feeds,
+                                           static_cast<std::uint32_t>(size + every)),
+                          "")
+                    << size << " bytes, every " << every;
+            }
         }
     }
     const std::size_t inTriple = kEveryItem.find('x');
