@@ -6,12 +6,15 @@
 //   graph/edge_list.h       reading edge lists: LoadReport, readEdgeList
 //   graph/routes.h          what the queries answer with: Route, TopoObstacle
 //   graph/query_index.h     QueryIndex: queries from a summary of a table
+//   graph/part_summary.h    PartSummary: a block's summary, merged in order,
+//                           and its byte form
 //   graph/edge_listing.h    EdgeListing: a listing without the table
 #ifndef GRAPH_GRAPH_H_
 #define GRAPH_GRAPH_H_
 
 #include "graph/edge_list.h"
 #include "graph/edge_listing.h"
+#include "graph/part_summary.h"
 #include "graph/query_index.h"
 #include "graph/routes.h"
 #include "graph/weighted_graph.h"

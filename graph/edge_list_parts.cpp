@@ -1,58 +1,26 @@
 #include "graph/internal/edge_list_parts.h"
 
 #include <algorithm>
-#include <istream>
+#include <atomic>
+#include <exception>
 #include <memory>
-#include <streambuf>
-
-#include "graph/internal/edge_list_reader.h"
+#include <optional>
+#include <thread>
 
 namespace graph_internal {
 namespace {
 
-// Blocks small enough to stay in a core's cache while they are parsed.
-constexpr std::size_t kBlockBytes = std::size_t{1} << 18;
-
-// The bytes [begin, end) of a file, a block at a time; what `readAt` throws
-// passes on, and a stream takes it for a read error.
-class RangeBuffer : public std::streambuf {
-  public:
-    RangeBuffer(const ReadAt& readAt, std::uint64_t begin, std::uint64_t end)
-        : readAt_(readAt), next_(begin), end_(end), block_(new char[kBlockBytes]) {}
-
-  protected:
-    int_type underflow() override {
-        const auto wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kBlockBytes, end_ - next_));
-        const std::size_t got = wanted == 0 ? 0 : readAt_(next_, block_.get(), wanted);
-        next_ += got;
-        setg(block_.get(), block_.get(), block_.get() + got);
-        return got == 0 ? traits_type::eof() : traits_type::to_int_type(block_[0]);
-    }
-
-  private:
-    const ReadAt& readAt_;
-    std::uint64_t next_;
-    const std::uint64_t end_;
-    std::unique_ptr<char[]> block_;
-};
+// The bytes looked at a time for a line feed.
+constexpr std::size_t kSearchBytes = std::size_t{1} << 18;
 
 }  // namespace
-
-void readEdgeListRange(const ReadAt& readAt, std::uint64_t begin, std::uint64_t end,
-                       EdgeListHeader header, const InputPosition& start, LoadReport& report,
-                       const EdgeBatchVisitor& visit) {
-    RangeBuffer buffer(readAt, begin, end);
-    std::istream input(&buffer);
-    readEdgeListFrom(input, header, start, report, visit);
-}
 
 std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t size, unsigned jobs,
                                           std::uint64_t leastPartBytes) {
     std::vector<std::uint64_t> bounds = {0};
     const std::uint64_t parts =
         std::max<std::uint64_t>(1, std::min<std::uint64_t>(jobs, size / leastPartBytes));
-    std::unique_ptr<char[]> block(new char[kBlockBytes]);
+    std::unique_ptr<char[]> block(new char[kSearchBytes]);
     for (std::uint64_t part = 1; part < parts; ++part) {
         // The first line start at or after this part's share: where no line
         // feed comes before the next share, there is no part here.
@@ -61,7 +29,7 @@ std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t si
         for (bool found = false; !found && at < until;) {
             const std::size_t got =
                 readAt(at, block.get(),
-                       static_cast<std::size_t>(std::min<std::uint64_t>(kBlockBytes, until - at)));
+                       static_cast<std::size_t>(std::min<std::uint64_t>(kSearchBytes, until - at)));
             const char* feed = std::find(block.get(), block.get() + got, '\n');
             found = feed != block.get() + got;
             at += found ? static_cast<std::uint64_t>(feed - block.get()) + 1 : got;
@@ -77,28 +45,51 @@ std::vector<std::uint64_t> partBoundaries(const ReadAt& readAt, std::uint64_t si
     return bounds;
 }
 
-void addPartReport(LoadReport& whole, const LoadReport& part, std::uint64_t linesBefore) {
-    const auto shifted = [&](InputPosition at) {
-        at.line += linesBefore;
-        return at;
+PartSummary readEdgeListInParts(const ReadAt& readAt, std::uint64_t size, EdgeListHeader header,
+                                bool directed, unsigned jobs, std::uint64_t leastPartBytes) {
+    // A few parts for each thread, taken in turn: a thread on a busier or
+    // slower core then reads fewer of them.
+    const std::vector<std::uint64_t> bounds =
+        partBoundaries(readAt, size, jobs <= 1 ? 1 : jobs * kPartsPerJob, leastPartBytes);
+    const std::size_t parts = bounds.size() - 1;
+    std::vector<std::optional<PartSummary>> read(parts);
+    std::vector<std::exception_ptr> failures(parts);
+    std::atomic<std::size_t> nextPart{0};
+    const auto work = [&] {
+        for (std::size_t part; (part = nextPart++) < parts;) {
+            try {
+                read[part].emplace(readAt, PartStart::lineStart(bounds[part], header),
+                                   bounds[part + 1], directed);
+            } catch (...) {
+                failures[part] = std::current_exception();
+            }
+        }
     };
-    whole.triples += part.triples;
-    whole.fingerprint += part.fingerprint;  // a sum over places, as parts add up
-    if (!whole.joinedWeight && part.joinedWeight) {
-        whole.joinedWeight = true;
-        whole.joinedAt = shifted(part.joinedAt);
-        whole.joinedByte = part.joinedByte;
+    std::vector<std::thread> threads;
+    for (unsigned thread = 1; thread < jobs && thread < parts; ++thread) {
+        threads.emplace_back(work);
     }
-    if (!whole.multiByteName && part.multiByteName) {
-        whole.multiByteName = true;
-        whole.multiByteNameAt = shifted(part.multiByteNameAt);
-        whole.multiByteNameBytes = part.multiByteNameBytes;
+    work();
+    for (std::thread& thread : threads) {
+        thread.join();
     }
-    whole.stop = part.stop;
-    whole.inHeader = part.inHeader;
-    whole.stoppedAt = shifted(part.stoppedAt);
-    whole.found = part.found;
-    whole.error = part.error;
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
+    PartSummary whole = std::move(*read[0]);
+    for (std::size_t part = 1; part < parts && whole.resume(); ++part) {
+        // A part read from the wrong item, after one that ended inside a
+        // triple or the header, is read again from where that one goes on.
+        const PartStart resume = *whole.resume();
+        if (read[part]->start() != resume) {
+            read[part].emplace(readAt, resume, bounds[part + 1], directed);
+        }
+        whole.merge(*read[part]);
+        read[part].reset();
+    }
+    return whole;
 }
 
 }  // namespace graph_internal

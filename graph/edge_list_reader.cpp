@@ -36,7 +36,7 @@ InputPosition backBy(InputPosition at, std::uint64_t bytes) {
 // The items of an edge list, read as `>>` reads them.
 class ItemParser {
   public:
-    explicit ItemParser(ByteWindow& in) : in_(in) {}
+    explicit ItemParser(ByteWindow& in) : in_(in), groupStart_(in.offset()) {}
 
     // Skips whitespace; returns the next byte, left unread, or EOF.
     int skipSpace() {
@@ -77,6 +77,7 @@ class ItemParser {
     // Reads the two header records; false when reading stopped in them. An
     // input that ends before its first item holds no edges and is read whole.
     bool readHeader(LoadReport& report) {
+        groupStart_ = in_.offset();
         report.inHeader = true;
         for (int record = 0; record < 2; ++record) {
             char name;
@@ -115,7 +116,9 @@ class ItemParser {
                     break;
                 }
             }
-            if (skipSpace() == EOF) {
+            const int first = skipSpace();
+            groupStart_ = in_.offset();
+            if (first == EOF) {
                 report.stoppedAt = in_.position();
                 report.stop = Stop::endOfInput;
                 return false;
@@ -137,6 +140,10 @@ class ItemParser {
         }
         return true;
     }
+
+    // Where the header records, or the triple, that reading is in or ended in
+    // began: the offset of its first item, or the header's start.
+    std::uint64_t groupStart() const { return groupStart_; }
 
   private:
     // Notes the character item `c` just taken if the byte after it is 0x80 or
@@ -198,6 +205,7 @@ class ItemParser {
 
     ByteWindow& in_;
     std::uint64_t numberStart_ = 0;
+    std::uint64_t groupStart_ = 0;
     int scalarLeft_ = 0;  // triples to read before the fast path is tried again
 };
 
@@ -208,18 +216,19 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
     graph_internal::readEdgeListFrom(input, header, InputPosition(), report, visit);
 }
 
-void graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header,
-                                      const InputPosition& start, LoadReport& report,
-                                      const EdgeBatchVisitor& visit) {
+std::uint64_t graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header,
+                                               const InputPosition& start, LoadReport& report,
+                                               const EdgeBatchVisitor& visit) {
     report = LoadReport();
     report.stoppedAt = start;
     const bool withHeader = header == EdgeListHeader::twoRecords;
     const std::istream::sentry ready(input, /*noskipws=*/true);
     if (!ready) {
         report.stop = input.eof() ? Stop::endOfInput : Stop::inputError;
-        return;
+        return start.offset;
     }
     std::ios_base::iostate state = std::ios_base::failbit;
+    std::uint64_t groupStart = start.offset;
     {
         ByteWindow window(*input.rdbuf(), start, report.fingerprint);
         ItemParser parser(window);
@@ -251,6 +260,8 @@ void graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header
         if (window.atEnd()) {
             state |= std::ios_base::eofbit;
         }
+        groupStart = parser.groupStart();
     }
     input.setstate(state);
+    return groupStart;
 }

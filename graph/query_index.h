@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "graph/edge_list.h"
+#include "graph/part_summary.h"
 #include "graph/routes.h"
 
 class Graph;
@@ -45,6 +46,11 @@ class QueryIndex {
     // time, O(jobs * V^2) memory.
     QueryIndex(const ReadAt& readAt, std::uint64_t size, bool directed, LoadReport& report,
                EdgeListHeader header = EdgeListHeader::twoRecords, unsigned jobs = 1);
+
+    // Summarizes the table that reading `part`'s bytes would build: for the
+    // merge of an input's parts from its first through its last, the table
+    // of the whole input, whose report is `part.report()`. O(V^2).
+    explicit QueryIndex(const PartSummary& part);
 
     // Takes the edges of a graph one by one, as `addEdge` does.
     using EdgeVisitor = std::function<void(char source, char target, int weight)>;

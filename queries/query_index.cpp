@@ -5,6 +5,7 @@
 #include "queries/internal/distance_matrix.h"
 #include "queries/internal/entry_matrix.h"
 #include "queries/internal/least_weight_search.h"
+#include "queries/internal/part_state.h"
 #include "queries/internal/shortest_paths.h"
 #include "queries/internal/spanning_forest.h"
 #include "queries/internal/topo_sort.h"
@@ -12,6 +13,16 @@
 using graph_internal::EntryMatrix;
 using graph_internal::SummarySteps;
 using graph_internal::TableSummary;
+
+namespace {
+
+std::shared_ptr<const TableSummary> summaryOf(const EntryMatrix& matrix) {
+    auto summary = std::make_shared<TableSummary>();
+    matrix.summarizeInto(*summary);
+    return summary;
+}
+
+}  // namespace
 
 QueryIndex::QueryIndex(const Graph& graph) : summary_(std::make_shared<TableSummary>(graph)) {}
 
@@ -24,12 +35,14 @@ QueryIndex::QueryIndex(std::istream& input, bool directed, LoadReport& report,
 
 QueryIndex::QueryIndex(const ReadAt& readAt, std::uint64_t size, bool directed, LoadReport& report,
                        EdgeListHeader header, unsigned jobs) {
-    const EntryMatrix matrix = graph_internal::readEdgeListInParts<EntryMatrix>(
-        readAt, size, header, jobs, report, [directed] { return EntryMatrix(directed); });
-    auto summary = std::make_shared<TableSummary>();
-    matrix.summarizeInto(*summary);
-    summary_ = std::move(summary);
+    const PartSummary whole =
+        graph_internal::readEdgeListInParts(readAt, size, header, directed, jobs);
+    report = whole.report();
+    summary_ = summaryOf(graph_internal::PartAccess::state(whole).matrix);
 }
+
+QueryIndex::QueryIndex(const PartSummary& part)
+    : summary_(summaryOf(graph_internal::PartAccess::state(part).matrix)) {}
 
 QueryIndex::QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdge, bool directed)
     : QueryIndex(std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {
@@ -45,9 +58,7 @@ QueryIndex::QueryIndex(const std::function<void(const EdgeBatchVisitor&)>& forEa
     EntryMatrix matrix(directed);
     forEachBatch(
         [&](const EdgeTriple* triples, std::size_t count) { matrix.addTriples(triples, count); });
-    auto summary = std::make_shared<TableSummary>();
-    matrix.summarizeInto(*summary);
-    summary_ = std::move(summary);
+    summary_ = summaryOf(matrix);
 }
 
 bool QueryIndex::Reachable(char from, char to) const {

@@ -4,7 +4,9 @@
 // names, and the index built from the graph or read from its table written
 // as an edge list answering as the graph does. Loading, the index read from
 // the input and the reading in parts on seeded random inputs, through stream
-// buffers of every size, against plain `>>` extraction and addEdge. A
+// buffers of every size, against plain `>>` extraction and addEdge; part
+// summaries of every cut of a small file and random cuts of large ones,
+// through their byte form, merged by random trees, against one reading. A
 // failure names the seed, the kind of graph and its table, or the input.
 #include <gtest/gtest.h>
 
@@ -159,6 +161,62 @@ TEST(LoadingOracleTest, EveryWindowSizeAndEveryTruncation) {
                       "")
                 << size << (readError ? " bytes, then a read error" : " bytes");
         }
+    }
+}
+
+// A blank line, a header over three lines, triples over several, a weight
+// run into a name, a name of two bytes, a loop, a weight -1, then a stop.
+const std::string kEveryItem =
+    "\nV\n7\nE 9\nA B 6\nA\nC\n-7 B\tC 2147483647\nC A 5B C\n1\n\xc3\xa9 5\nD\nE\n+03\nE E 6\n"
+    "A B -1\nF G x\nA B 1\n";
+
+// Every prefix of that file read in blocks cut at every line feed (every
+// second, third, fourth), merged by random trees; the byte form of a part
+// that ends inside a triple damaged.
+TEST(PartSummaryTest, EveryCutOfEveryPrefix) {
+    for (std::size_t size = 0; size <= kEveryItem.size(); ++size) {
+        const std::string prefix = kEveryItem.substr(0, size);
+        for (std::size_t every = 1; every < 5; ++every) {
+            std::vector<std::uint64_t> feeds;  // after every line feed, every second, ...
+            for (std::size_t at = prefix.find('\n'), i = 0; at != std::string::npos;
+                 at = prefix.find('\n', at + 1)) {
+                if (i++ % every == 0) {
+                    feeds.push_back(at + 1);
+                }
+            }
+            for (const bool directed : {true, false}) {
+                ASSERT_EQ(blocksDifference(prefix, directed, EdgeListHeader::twoRecords, feeds,
+                                           static_cast<std::uint32_t>(size + every)),
+                          "")
+                    << size << " bytes, every " << every;
+            }
+        }
+    }
+    const std::size_t inTriple = kEveryItem.find('x');
+    ASSERT_EQ(
+        byteFormDamage(PartSummary(kEveryItem.data(), inTriple, {0, 1, true}, false).toBytes()),
+        "");
+}
+
+// Inputs of 20000 triples whose items lie on one line or several, letters
+// and bytes from 0x80 names, weights of the whole int range, now and then two
+// items written together, and every other input a stop at its end, cut at
+// random.
+TEST(PartSummaryTest, RandomCutsOfLargeInputs) {
+    std::mt19937 random(99);
+    for (int i = 0; i < 4; ++i) {
+        std::string input = "V 3\nE\n4\n";
+        for (int item = 0; item < 60000; ++item) {
+            const auto name =
+                static_cast<char>(random() % 4 ? 'A' + random() % 26 : 0x80 | random());
+            input +=
+                item % 3 < 2 ? std::string(1, name) : std::to_string(static_cast<int>(random()));
+            input += random() % 50 == 0 ? "" : random() % 3 ? " " : "\n";
+        }
+        ASSERT_EQ(partsDifference(input + (i % 2 ? "A B x\n" : ""), i < 2,
+                                  EdgeListHeader::twoRecords, 3, 4096 + i),
+                  "")
+            << i;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "graph/internal/appearance_order.h"
@@ -15,6 +16,8 @@
 #include "queries/internal/table_summary.h"
 
 namespace graph_internal {
+
+class ByteReader;
 
 // Rows in order of creation, each with a slot per name holding what the
 // row's entries naming it tell, the names in the order of their first entry
@@ -35,6 +38,22 @@ class EntryMatrix {
 
     // Writes the summary of the table into the empty `summary`. O(V^2).
     void summarizeInto(TableSummary& summary) const;
+
+    bool directed() const { return directed_; }
+
+    // The triples noted, counted from the entries. O(V^2).
+    std::uint64_t triplesNoted() const;
+
+    // Appends what it noted to `out`, as the summary of a part's byte form
+    // (graph/internal/part_summary_bytes.h) has it. O(V^2).
+    void writeTo(std::string& out) const;
+
+    // What writeTo wrote, read from `in` for a table `directed` or not;
+    // throws std::invalid_argument unless it is what some reading could have
+    // noted: every count, name and ordinal in range, each row's names
+    // distinct, with the cells they name and no others, an undirected
+    // table's rows naming each other alike. O(V^2 log V).
+    static EntryMatrix readFrom(ByteReader& in, bool directed);
 
   private:
     // What the entries of a row naming one name tell; all zero until the

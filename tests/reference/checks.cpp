@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <queue>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
 
 #include "graph/internal/edge_list_parts.h"
 #include "graph/internal/usual_triples.h"
-#include "queries/internal/entry_matrix.h"
+#include "queries/internal/part_state.h"
 #include "tests/reference/certificates.h"
 #include "tests/reference/extraction_reference.h"
 #include "tests/reference/textbook_reference.h"
@@ -124,20 +125,63 @@ std::string namesRead(const std::string& bytes, EdgeListHeader header) {
     return names;
 }
 
-// What a summary tells, in order: rows, names, in-degrees and each row's
-// neighbours.
-std::string summaryText(const graph_internal::TableSummary& summary) {
+// What a part's summary tells, in order: rows, names, in-degrees and each
+// row's neighbours.
+std::string summaryText(const PartSummary& part) {
+    graph_internal::TableSummary summary;
+    graph_internal::PartAccess::state(part).matrix.summarizeInto(summary);
     std::string text = std::to_string(summary.rowCount()) + " " + summary.order().names() + " " +
                        summary.readOrder().names() + "\n";
+    std::vector<std::uint64_t> joined;  // ordinals that only order pairs: written as ranks
+    for (const char name : summary.order().names()) {
+        for (const auto& n : summary.neighboursOf(name)) {
+            joined.push_back(n.joinedAt);
+        }
+    }
+    std::sort(joined.begin(), joined.end());
     for (const char name : summary.order().names()) {
         text += name + std::to_string(summary.inDegree(name)) + ":";
         for (const auto& n : summary.neighboursOf(name)) {
             text += n.name + std::to_string(n.weight) + "/" + std::to_string(n.least) + "/" +
-                    std::to_string(n.entries) + "/" + std::to_string(n.hiddenEntries) + " ";
+                    std::to_string(n.entries) + "/" + std::to_string(n.hiddenEntries) + "@" +
+                    std::to_string(std::lower_bound(joined.begin(), joined.end(), n.joinedAt) -
+                                   joined.begin()) +
+                    " ";
         }
         text += "\n";
     }
-    return text;
+    const PartStart resume = part.resume().value_or(PartStart{0, 0, false});  // column 0: none
+    return text + "lines " + std::to_string(part.lineFeeds()) + " resume " +
+           std::to_string(resume.offset) + ":" + std::to_string(resume.column) +
+           (resume.header ? "h" : "");
+}
+
+// The parts [first, last) of the blocks cut at `bounds`, merged by a tree
+// that `random` shapes, each step a left fold's as often as not. Where the
+// merge must refuse the later subtree, as it began at the wrong item, the
+// bytes from the earlier one's resume point through the subtree's are read
+// again.
+PartSummary mergedParts(const std::string& bytes, const std::vector<std::uint64_t>& bounds,
+                        std::vector<PartSummary>& parts, std::size_t first, std::size_t last,
+                        std::mt19937& random, std::string& fault) {
+    if (last - first == 1) {
+        return std::move(parts[first]);
+    }
+    const std::size_t middle = random() % 2 ? last - 1 : first + 1 + random() % (last - first - 1);
+    PartSummary earlier = mergedParts(bytes, bounds, parts, first, middle, random, fault);
+    PartSummary later = mergedParts(bytes, bounds, parts, middle, last, random, fault);
+    const std::optional<PartStart> resume = earlier.resume();
+    if (resume && later.start() != *resume) {
+        try {
+            earlier.merge(later);
+            fault = "merged a part begun at " + std::to_string(later.start().offset);
+        } catch (const std::invalid_argument&) {
+        }
+        later = PartSummary(bytes.data() + resume->offset, bounds[last] - resume->offset, *resume,
+                            later.directed());
+    }
+    earlier.merge(later);
+    return earlier;
 }
 
 // "offset/line:column".
@@ -338,23 +382,68 @@ std::string partsDifference(const std::string& bytes, bool directed, EdgeListHea
         return got;
     };
     const auto summarize = [&](unsigned parts, LoadReport& report) {
-        const graph_internal::EntryMatrix matrix =
-            graph_internal::readEdgeListInParts<graph_internal::EntryMatrix>(
-                readAt, bytes.size(), header, parts, report,
-                [&] { return graph_internal::EntryMatrix(directed); }, leastPartBytes);
-        graph_internal::TableSummary summary;
-        matrix.summarizeInto(summary);
-        return summaryText(summary);
+        const PartSummary whole = graph_internal::readEdgeListInParts(
+            readAt, bytes.size(), header, directed, parts, leastPartBytes);
+        report = whole.report();
+        return summaryText(whole);
     };
     LoadReport whole, inParts, streamed;
     const std::string expected = summarize(1, whole);
     std::istringstream stream(bytes);
     readEdgeList(stream, header, streamed, [](const EdgeTriple*, std::size_t) {});
+    std::vector<std::uint64_t> cuts;
+    for (std::size_t at = bytes.find('\n', leastPartBytes % 7); at != std::string::npos;
+         at = bytes.find('\n', at + 1 + leastPartBytes % 61 * bytes.size() / 400)) {
+        cuts.push_back(at + 1);
+    }
     return firstOf({
         differs("summary", expected, summarize(jobs, inParts)),
         differs("report", reportText(whole), reportText(inParts)),
         differs("report of the stream", reportText(streamed), reportText(whole)),
+        blocksDifference(bytes, directed, header, cuts, static_cast<std::uint32_t>(jobs)),
     });
+}
+
+std::string blocksDifference(const std::string& bytes, bool directed, EdgeListHeader header,
+                             std::vector<std::uint64_t> bounds, std::uint32_t seed) {
+    bounds.insert(bounds.begin(), 0);
+    bounds.push_back(bytes.size());
+    std::vector<PartSummary> parts;
+    std::string fault;
+    for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
+        const std::string form = PartSummary(bytes.data() + bounds[i], bounds[i + 1] - bounds[i],
+                                             PartStart::lineStart(bounds[i], header), directed)
+                                     .toBytes();
+        parts.push_back(PartSummary::fromBytes(form));
+        fault += parts.back().toBytes() == form ? "" : "a byte form read back otherwise ";
+    }
+    std::mt19937 random(seed);
+    const PartSummary merged = mergedParts(bytes, bounds, parts, 0, parts.size(), random, fault);
+    const PartSummary whole(bytes.data(), bytes.size(), PartStart::lineStart(0, header), directed);
+    return firstOf({
+        fault,
+        differs("blocks' summary", summaryText(whole), summaryText(merged)),
+        differs("blocks' report", reportText(whole.report()), reportText(merged.report())),
+    });
+}
+
+std::string byteFormDamage(const std::string& form) {
+    for (std::size_t at = 0; at < form.size(); ++at) {
+        std::string damaged = form;
+        damaged[at] = static_cast<char>(damaged[at] ^ (1 << (at * 5 % 8)));
+        for (const std::string& bytes : {form.substr(0, at), damaged}) {
+            try {
+                const PartSummary part = PartSummary::fromBytes(bytes);
+                // The magic, the version and the size are never taken for others.
+                if (bytes.size() < form.size() || at < 20 || part.toBytes() != bytes ||
+                    QueryIndex(part).vertexCount() < 0) {
+                    return "read with byte " + std::to_string(at) + " changed or the last";
+                }
+            } catch (const std::invalid_argument&) {
+            }
+        }
+    }
+    return "";
 }
 
 ChunkedBuffer::ChunkedBuffer(std::string bytes, std::size_t chunk, bool failAtEnd, bool standard)

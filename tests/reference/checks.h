@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 #include "graph/Graph.h"
 
@@ -50,9 +51,24 @@ std::string indexDifference(const std::string& bytes, bool directed);
 
 // Reads `bytes` as a file in parts of at least `leastPartBytes` on up to
 // `jobs` threads, and compares the summary and the report with one reading
-// of it whole.
+// of it whole; and so blocksDifference, cut at line feeds picked by
+// `leastPartBytes`.
 std::string partsDifference(const std::string& bytes, bool directed, EdgeListHeader header,
                             unsigned jobs, std::uint64_t leastPartBytes);
+
+// Summarizes the blocks of `bytes` cut at `cuts` (each right after a line
+// feed, in order) each on its own, reads each back from its byte form, which
+// must give the same bytes, and merges them by a tree that `seed` shapes,
+// reading the bytes again from the resume point of a part wherever the
+// merge must refuse the next (and checking that it does): the summary,
+// report and resume point of one reading of `bytes` whole.
+std::string blocksDifference(const std::string& bytes, bool directed, EdgeListHeader header,
+                             std::vector<std::uint64_t> cuts, std::uint32_t seed);
+
+// Whether every truncation of a part's byte form `form` is refused, and each
+// byte of it with one bit changed is refused or read (into an index) as
+// exactly what it now says; a changed magic, version or size always refused.
+std::string byteFormDamage(const std::string& form);
 
 // Serves `bytes` `chunk` at a time, then reports the end, or with
 // `failAtEnd` throws from `underflow` as a file buffer does on a read error: a
