@@ -106,7 +106,8 @@ class QueryIndex {
     // two directions' step weights (the first entry's, as Dijkstra takes
     // them). Edges are taken by Kruskal's rule, lightest first; of equal
     // weights, with `every` the pair whose first triple was read first, with
-    // `neighbours` the pair that a walk of the rows in order meets first.
+    // `neighbours` the pair whose first step a walk of the rows in order meets
+    // first.
     // Returns the forest's edges in the order taken, each from the name that
     // comes first in the tie order of `entries`. O(S log S).
     std::vector<EdgeTriple> spanningForest(EdgeEntries entries = EdgeEntries::neighbours) const;

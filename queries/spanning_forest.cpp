@@ -19,7 +19,7 @@ struct Joint {
     // The least weight of those steps either way: INT_MAX, the greatest,
     // while none does, so that merging takes the least.
     int weight;
-    std::uint64_t tie;  // the least tie key of the neighbours either way
+    std::uint64_t tie;  // the least tie key of those steps either way
 
     void mergeWith(const Joint& other) {
         joined |= other.joined;
@@ -93,8 +93,9 @@ std::vector<EdgeTriple> spanningForest(const TableSummary& table, EdgeEntries ru
                 rule == EdgeEntries::every ? neighbour.leastWeight(rule) : neighbour.weight;
             const std::uint64_t tie =
                 rule == EdgeEntries::every ? neighbour.joinedAt : table.walkPosition(neighbour);
-            joints.push_back(
-                {std::min(at, other), std::max(at, other), joined, joined ? weight : INT_MAX, tie});
+            // A direction that is no step neither weighs nor ranks the pair.
+            joints.push_back({std::min(at, other), std::max(at, other), joined,
+                              joined ? weight : INT_MAX, joined ? tie : UINT64_MAX});
         }
     }
     const auto byPair = [](const Joint& a, const Joint& b) {

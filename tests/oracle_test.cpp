@@ -2,12 +2,13 @@
 // (through reference/checks.h). The queries on seeded random graphs: every
 // ordered pair on small graphs, a sample of sources on graphs of up to 256
 // names, and the index built from the graph or read from its table written
-// as an edge list answering as the graph does. Loading, the index read from
-// the input and the reading in parts on seeded random inputs, through stream
-// buffers of every size, against plain `>>` extraction and addEdge; part
-// summaries of every cut of a small file and random cuts of large ones,
-// through their byte form, merged by random trees, against one reading. A
-// failure names the seed, the kind of graph and its table, or the input.
+// as an edge list answering as the graph does; the analyses of the index, by
+// their certificates. Loading, the index read from the input and the reading
+// in parts on seeded random inputs, through stream buffers of every size,
+// against plain `>>` extraction and addEdge; part summaries of every cut of a
+// small file and random cuts of large ones, through their byte form, merged
+// by random trees, against one reading. A failure names the seed, the kind of
+// graph and its table, or the input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +86,27 @@ TEST(OracleTest, EveryPairOnSmallGraphs) {
 TEST(OracleTest, SampledSourcesOnGraphsOfUpTo256Names) {
     for (std::uint32_t seed = 100001; seed <= 100120; seed += kGraphs) {
         ASSERT_NO_FATAL_FAILURE(expectOraclesAgree(seed, kNameCount, true));
+    }
+}
+
+// The analyses on one name without edges, and on seeded random graphs, many small and some of up
+// to 256 names.
+TEST(AnalysesOracleTest, CertifiedOnRandomGraphs) {
+    Graph one({});
+    one.adjList = {{std::make_shared<Edge>('A', '\0', kHiddenWeight)}};
+    one.vertexCount = 1;
+    ASSERT_EQ(analysesDifference(one, 1, true), "");
+    const struct {
+        std::uint32_t first, last;
+        int maxNames;
+    } runs[] = {{300001, 301000, 12}, {302001, 302100, 64}, {310001, 310030, kNameCount}};
+    for (const auto& run : runs) {
+        for (std::uint32_t seed = run.first; seed <= run.last; seed += kGraphs) {
+            const RandomGraph built = randomGraph(seed, run.maxNames, seed % 2 == 0);
+            ASSERT_EQ(analysesDifference(built.graph, seed, seed % 3 != 0), "")
+                << "seed " << seed << ", " << built.kind << ": "
+                << ::testing::PrintToString(tableText(built.graph));
+        }
     }
 }
 

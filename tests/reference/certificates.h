@@ -27,4 +27,29 @@ std::string leastWeightCertificate(const Graph& graph, char from, const std::vec
 std::string topoCertificate(const Graph& graph, const std::string& order,
                             const TopoObstacle& obstacle, bool everyEntry);
 
+// Returns "" when `components` are the strongly connected components of the steps: every name
+// in exactly one, the names of one reaching each other, no two components so, each one's names
+// and the components by their first names in `tieOrder`; otherwise the first violation.
+std::string componentsCertificate(const Graph& graph, const std::vector<std::string>& components,
+                                  bool everyEntry, const std::string& tieOrder);
+
+// Returns "" when `matrix` has the names of `tieOrder` and each row passes leastWeightCertificate
+// of its source, given for each cell with a weight a path of the fewest edges over tight steps
+// and for each negativeCycle cell a negative cycle found between source and target; otherwise the
+// first violation.
+std::string leastWeightMatrixCertificate(const Graph& graph, const DistanceMatrix& matrix,
+                                         bool everyEntry, const std::string& tieOrder);
+
+// Returns "" when `forest` is the minimum spanning forest of the steps taken either way, loops
+// aside, under the strict order of keys (weight, rank). A pair weighs the least of its step
+// weights either way (without `everyEntry`, a step weighs its first entry, -1 or not) and ranks
+// by the first of its steps either way in `pairOrder` (pairs of names, two bytes each), or when
+// that is empty, by the first entry of a step that a walk of the rows meets. The edges must be
+// such pairs, each from its name first in `tieOrder`, in order of keys; taking the pairs by keys,
+// each edge joins two trees of the edges before it, and every other pair's ends are joined
+// already (the cycle property). Otherwise describes the first violation.
+std::string spanningForestCertificate(const Graph& graph, const std::vector<EdgeTriple>& forest,
+                                      bool everyEntry, const std::string& tieOrder,
+                                      const std::string& pairOrder);
+
 #endif  // TESTS_REFERENCE_CERTIFICATES_H_

@@ -1,6 +1,7 @@
 #include "tests/reference/checks.h"
 
 #include <algorithm>
+#include <cctype>
 #include <queue>
 #include <random>
 #include <sstream>
@@ -189,6 +190,39 @@ std::string positionText(const InputPosition& p) {
     return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" + std::to_string(p.column);
 }
 
+// The analyses of `index`, of `graph`'s table, with EdgeEntries::every ties following
+// `namesRead` and `pairsRead` (two bytes a pair; "" for a walk of the rows).
+std::string analysesOf(const Graph& graph, const QueryIndex& index, const std::string& namesRead,
+                       const std::string& pairsRead) {
+    const std::string names = textbookNames(graph);
+    const DistanceMatrix shortest = index.shortestDistanceMatrix();
+    std::string difference = differs("names of the label-setting matrix", names, shortest.names);
+    for (std::size_t i = 0; i < names.size() && difference.empty(); ++i) {
+        std::string expected, actual;
+        for (const auto& distance : textbookDistances(graph, names[i])) {
+            expected += text(distance.second) + " ";
+        }
+        for (const Distance& cell : shortest.rows.at(i)) {
+            actual += cell.kind == Distance::Kind::weight        ? std::to_string(cell.weight) + " "
+                      : cell.kind == Distance::Kind::unreachable ? "none "
+                                                                 : "cycle ";
+        }
+        difference = differs(("label-setting row " + std::to_string(i)).c_str(), expected, actual);
+    }
+    for (const bool every : {false, true}) {
+        const EdgeEntries rule = every ? EdgeEntries::every : EdgeEntries::neighbours;
+        const std::string& order = every ? namesRead : names;
+        const std::string found = firstOf({
+            componentsCertificate(graph, index.components(rule), every, order),
+            leastWeightMatrixCertificate(graph, index.leastWeightMatrix(rule), every, order),
+            spanningForestCertificate(graph, index.spanningForest(rule), every, order,
+                                      every ? pairsRead : ""),
+        });
+        difference = firstOf({difference, found.empty() ? "" : (every ? "every: " : "") + found});
+    }
+    return difference;
+}
+
 }  // namespace
 
 std::string tableText(const Graph& graph) {
@@ -339,6 +373,33 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
         }
     }
     return difference;
+}
+
+std::string analysesDifference(const Graph& graph, std::uint32_t shuffle, bool directed) {
+    std::vector<EdgeTriple> triples;
+    for (const auto& row : graph.adjList) {
+        for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
+            const char source = row.front()->vertex, target = (*entry)->vertex;
+            if (!std::isspace(static_cast<unsigned char>(source)) &&
+                !std::isspace(static_cast<unsigned char>(target))) {
+                triples.push_back({(*entry)->weight, source, target});
+            }
+        }
+    }
+    std::shuffle(triples.begin(), triples.end(), std::mt19937(shuffle));
+    std::string input, pairsRead;
+    for (const EdgeTriple& t : triples) {
+        input += std::string{t.source, ' ', t.target, ' '} + std::to_string(t.weight) + '\n';
+        pairsRead += {t.source, t.target};
+    }
+    std::istringstream forGraph(input), forIndex(input);
+    LoadReport report;
+    const Graph loaded(forGraph, directed, report, EdgeListHeader::none);
+    const QueryIndex index(forIndex, directed, report, EdgeListHeader::none);
+    const std::string readBack =
+        analysesOf(loaded, index, namesRead(input, EdgeListHeader::none), pairsRead);
+    return firstOf({analysesOf(graph, QueryIndex(graph), textbookNames(graph), ""),
+                    readBack.empty() ? "" : "read as text: " + readBack});
 }
 
 std::string indexDifference(const std::string& bytes, bool directed) {

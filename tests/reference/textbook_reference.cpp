@@ -47,11 +47,15 @@ Distances textbookDistances(const Graph& graph, char from, std::vector<std::stri
             break;
         }
         settled[u] = true;
-        for (const auto& entry : textbookRow(graph, names[u])) {
+        const Row& row = textbookRow(graph, names[u]);
+        for (const auto& entry : row) {
             returns = returns || (entry->weight != kHiddenWeight && entry->vertex == from);
             const std::size_t v = names.find(entry->vertex);
-            const std::int64_t via =
-                *distance[u] + textbookStep(graph, names[u], names[v]).value_or(0);
+            // What textbookStep answers when a neighbour entry names v, without finding the row
+            // again.
+            const auto first = std::find_if(row.begin(), row.end(),
+                                            [&](const auto& e) { return e->vertex == names[v]; });
+            const std::int64_t via = *distance[u] + (*first)->weight;
             if (entry->weight != kHiddenWeight && v != u && !settled[v] &&
                 (!distance[v] || via < *distance[v])) {
                 distance[v] = via;
