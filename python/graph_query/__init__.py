@@ -25,6 +25,8 @@ from ._summary import Summary, vertex_code
 
 __all__ = ["read", "from_bytes", "from_edges", "Summary", "Report", "Position",
            "EdgeListError", "NegativeCycleError", "OrderError"]
+for _public in (Summary, Report, Position, EdgeListError, NegativeCycleError, OrderError):
+    _public.__module__ = __name__  # as users name them: graph_query.EdgeListError
 
 
 def read(path, directed: bool = False, header: bool = True, jobs: Optional[int] = None,
