@@ -108,7 +108,8 @@ class EdgeListError(ValueError):
             detail = f"reading stopped: {self.reason}; {report.edges_read} edges read before it"
         else:
             self.line, self.column = report.joined_at.line, report.joined_at.column
-            self.reason = f"{quoted(report.joined_byte)} right after a weight is read as the next item"
+            self.reason = (f"{quoted(report.joined_byte)} right after a weight is read as the "
+                           "next item")
             detail = self.reason
         where = f"{filename}:" if filename is not None else ""
         super().__init__(f"{where}{self.line}:{self.column}: {detail}")
@@ -137,5 +138,6 @@ class OrderError(ValueError):
         self.cycle = names if kind == "cycle" else None
         self.edge = names if kind == "edge" else None
         what = f"cycle {' '.join(names)}" if self.cycle else f"edge {' '.join(names)} -1"
-        hint = "" if directed else " (an undirected edge is a cycle of two: read with directed=True)"
+        hint = "" if directed else (" (an undirected edge is a cycle of two: read with "
+                                    "directed=True)")
         super().__init__(f"left out of the order: {' '.join(left_out)}; {what}{hint}")

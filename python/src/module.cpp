@@ -171,8 +171,7 @@ PYBIND11_MODULE(_core, module) {
                 }
                 return steps;
             },
-            "(source, target, weight) for every distinct step, as QueryIndex::steps.")
-        .def_property_readonly("vertex_count", &QueryIndex::vertexCount);
+            "(source, target, weight) for every distinct step, as QueryIndex::steps.");
 
     module.def(
         "read_file",

@@ -85,8 +85,8 @@ def test_a_stop_is_graph_querys(tmp_path, seed):
 def test_a_name_is_one_character_below_u0100(bad):
     g = gq.from_edges([("A", "\xff", 1), ("\0", " ", -1)], directed=True)
     assert (g.names(), g.distance("\0", " "), g.distance("A", "\xff", True)) == ("A\xff\0 ", -1, 1)
-    for call, message in [(lambda: g.distance(bad, "A"), "^a: a vertex is one character"),
-                          (lambda: g.reachable("A", bad, True), "^b: a vertex is one character"),
-                          (lambda: gq.from_edges([("A", "B", 1), (bad, "B", 1)]), r"^edges\[1\]\[0\]: ")]:
-        pytest.raises(ValueError, call).match(message)
+    for call, argument in [(lambda: g.distance(bad, "A"), "a"),
+                           (lambda: g.reachable("A", bad, True), "b"),
+                           (lambda: gq.from_edges([("A", "B", 1), (bad, "B", 1)]), "edges[1][0]")]:
+        assert str(pytest.raises(ValueError, call).value).startswith(f"{argument}: a vertex ")
     pytest.raises(KeyError, g.distances, "Z").match("no vertex 'Z' in the graph")
