@@ -86,10 +86,16 @@ def check_networkx(g, sources):
         cycle = pytest.raises(gq.NegativeCycleError, g.distance, on_cycle, on_cycle).value.cycle
         assert cycle[0] == cycle[-1] and weight(cycle) < 0
     steps = g.to_networkx(label_setting=True)
+    loopless = steps.copy()
+    loopless.remove_edges_from(list(nx.selfloop_edges(steps)))
     for a in sources:
         assert {n for n in g.names() if g.reachable(a, n)} == nx.descendants(graph, a) | {a}
         after = set(steps[a]).union(*(nx.descendants(steps, n) for n in steps[a]))
         assert {n for n in g.names() if g.reachable(a, n, label_setting=True)} == after
+        if all(w >= 0 for *_, w in loopless.edges(data="weight")):  # the library's is Dijkstra's
+            nearest = nx.single_source_dijkstra_path_length(loopless, a)
+            assert {n: d for n, d in g.distances(a, True).items() if n != a} == {
+                n: nearest.get(n) for n in g.names() if n != a}
     if g.directed and nx.is_directed_acyclic_graph(graph):
         order = g.topo()
         assert sorted(order) == sorted(graph)
