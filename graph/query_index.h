@@ -119,6 +119,17 @@ class QueryIndex {
     // The number of rows of the table: the graph's `vertexCount`. O(1).
     int vertexCount() const;
 
+    // Every distinct step that `entries` makes edges, once each: with
+    // EdgeEntries::every one for each pair of names some entry joins, weighing
+    // the least of those entries; with EdgeEntries::neighbours one for each
+    // pair a neighbour entry joins, weighing the first entry naming its target
+    // whatever its weight (for a loop the head entry's, -1), as Dijkstra
+    // weighs a step.
+    // Sources in the tie order of `entries`, each source's targets in the
+    // order of their first entry; a table loaded undirected gives each pair
+    // both ways. O(V + S).
+    std::vector<EdgeTriple> steps(EdgeEntries entries = EdgeEntries::neighbours) const;
+
   private:
     std::shared_ptr<const graph_internal::TableSummary> summary_;
 };

@@ -7,6 +7,9 @@
 #   -DCONSUMER_DIR=<tests/consumer> -DTOOL_DIR=<tool> -DWORK_DIR=<scratch>
 #   -DGENERATOR=<generator> -DMAKE_PROGRAM=<its build program> -DCXX_COMPILER=<compiler>
 #   -DCXX_FLAGS=<flags> -DLINKER_FLAGS=<flags> (the build's, so sanitized builds link)
+#   -DPYTHON=<the interpreter the Python module is built for, empty when it is not>
+#   -DPYTHON_DIR=<where the module goes, relative to the prefix>
+#   -DPYTHON_ENVIRONMENT=<NAME=VALUE;... the interpreter needs, as for a sanitized module>
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
 set(expected "missing.txt: cannot open: No such file or directory
@@ -35,6 +38,23 @@ function(build_with_pkg_config pc_dir name)
     endif()
 endfunction()
 
+# The Python module, when built, imports from `site` alone (PYTHONPATH) in
+# the interpreter it is built for, and answers.
+function(import_python_module site)
+    if(NOT PYTHON)
+        return()
+    endif()
+    run(${CMAKE_COMMAND} -E env "PYTHONPATH=${site}" ${PYTHON_ENVIRONMENT}
+        ${PYTHON} -c "import sys, graph_query as gq
+assert gq.__file__.startswith(sys.argv[2]), gq.__file__
+g = gq.read(sys.argv[1])
+print(g.path('A', 'D'), g.distance('A', 'D'))" "${TOOL_DIR}/../data/test1.txt" "${site}/"
+        WORKING_DIRECTORY "${WORK_DIR}")
+    if(NOT out STREQUAL "ACED 17\n")
+        message(FATAL_ERROR "graph_query from ${site} printed [${out}]")
+    endif()
+endfunction()
+
 # The run workflow builds only the `run` target; installing after it needs
 # everything installed to be among what `run` builds. Ninja lists the
 # compressed documents by their sources, what their rules read.
@@ -55,6 +75,7 @@ run("${WORK_DIR}/build/graph_consumer" WORKING_DIRECTORY "${WORK_DIR}")
 if(NOT out STREQUAL expected)
     message(FATAL_ERROR "consumer printed [${out}]")
 endif()
+import_python_module("${prefix}/${PYTHON_DIR}")
 # graph-query needs nothing but what is installed: its sources, in a tree of
 # their own without the library's, build against the prefix.
 file(COPY "${TOOL_DIR}" DESTINATION "${WORK_DIR}/tool_tree")
@@ -82,6 +103,9 @@ foreach(packed bin/graph-query include/graph/Graph.h share/man/man1/graph-query.
         message(FATAL_ERROR "not packed: ${packed}\n${out}")
     endif()
 endforeach()
+if(PYTHON AND NOT out MATCHES " \\./usr/${PYTHON_DIR}/graph_query/_core[^\n]*\\.so\n")
+    message(FATAL_ERROR "the Python module is not packed\n${out}")
+endif()
 if(out MATCHES "/display_test\n")
     message(FATAL_ERROR "display_test is packed; it checks the source tree's data only")
 endif()
@@ -102,4 +126,5 @@ if(NOT out MATCHES "^graph \\(${version}\\) ")
     message(FATAL_ERROR "the changelog's latest entry is not ${version}'s")
 endif()
 build_with_pkg_config("${WORK_DIR}/root/usr/${LIBDIR}/pkgconfig" deb_consumer)
+import_python_module("${WORK_DIR}/root/usr/${PYTHON_DIR}")
 file(REMOVE_RECURSE "${WORK_DIR}")
