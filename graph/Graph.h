@@ -7,11 +7,14 @@
 //   graph/routes.h          what the queries answer with: Route, TopoObstacle
 //   graph/query_index.h     QueryIndex: queries from a summary of a table
 //   graph/edge_listing.h    EdgeListing: a listing without the table
+//   graph/fast_path.h       the reader's fast-path kernel: which one reads,
+//                           and what is wrong with GRAPH_FAST_PATH
 #ifndef GRAPH_GRAPH_H_
 #define GRAPH_GRAPH_H_
 
 #include "graph/edge_list.h"
 #include "graph/edge_listing.h"
+#include "graph/fast_path.h"
 #include "graph/query_index.h"
 #include "graph/routes.h"
 #include "graph/weighted_graph.h"

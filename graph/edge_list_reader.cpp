@@ -43,9 +43,12 @@ struct GetArea : std::streambuf {
 class ByteWindow {
   public:
     // Reads `buffer`, whose next byte stands at `start`, adding the
-    // fingerprint of the bytes it takes to `fingerprint`.
-    ByteWindow(std::streambuf& buffer, const InputPosition& start, std::uint64_t& fingerprint)
+    // fingerprint of the bytes it takes to `fingerprint`, with the fast path
+    // of `kernel`.
+    ByteWindow(std::streambuf& buffer, const InputPosition& start, std::uint64_t& fingerprint,
+               const graph_internal::FastPathKernel& kernel)
         : buffer_(buffer),
+          kernel_(kernel),
           fingerprint_(fingerprint),
           base_(start.offset),
           linesBefore_(start.line - 1),
@@ -65,7 +68,7 @@ class ByteWindow {
     std::size_t takeUsualTriples(EdgeTriple* out, std::size_t capacity) {
         const auto left = static_cast<std::size_t>(end_ - next_);
         return left >= graph_internal::kUsualTriplesReach
-                   ? graph_internal::parseUsualTriples(next_, end_, out, capacity)
+                   ? kernel_.parse(next_, end_, out, capacity)
                    : 0;
     }
 
@@ -83,19 +86,24 @@ class ByteWindow {
                 break;
             }
         }
-        const std::uint64_t lines = graph_internal::windowSums(start_, next_, base_).lineFeeds;
+        const std::uint64_t lines = windowSums(next_).lineFeeds;
         return {offset(), linesBefore_ + lines + 1, offset() - lineStart + 1};
     }
 
     // Hands the bytes taken back to the buffer, which then stands after them.
     void release() noexcept {
         if (start_ != nullptr) {
-            fingerprint_ += graph_internal::windowSums(start_, next_, base_).fingerprint;
+            fingerprint_ += windowSums(next_).fingerprint;
         }
         handBack();
     }
 
   private:
+    // The sums of the window's bytes before `end`.
+    graph_internal::WindowSums windowSums(const char* end) const {
+        return graph_internal::windowSumsBy(kernel_, start_, end, base_);
+    }
+
     // Hands the bytes taken back to the buffer, without noting them.
     void handBack() noexcept {
         try {
@@ -117,7 +125,7 @@ class ByteWindow {
             return EOF;
         }
         next_ = end_;
-        const graph_internal::WindowSums sums = graph_internal::windowSums(start_, end_, base_);
+        const graph_internal::WindowSums sums = windowSums(end_);
         linesBefore_ += sums.lineFeeds;
         fingerprint_ += sums.fingerprint;
         for (const char* at = end_; at != start_;) {
@@ -148,6 +156,7 @@ class ByteWindow {
     }
 
     std::streambuf& buffer_;
+    const graph_internal::FastPathKernel& kernel_;
     std::uint64_t& fingerprint_;
     const char* start_ = nullptr;
     const char* next_ = nullptr;
@@ -343,7 +352,7 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
 
 void graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header,
                                       const InputPosition& start, LoadReport& report,
-                                      const EdgeBatchVisitor& visit) {
+                                      const EdgeBatchVisitor& visit, const FastPathKernel& kernel) {
     report = LoadReport();
     report.stoppedAt = start;
     const bool withHeader = header == EdgeListHeader::twoRecords;
@@ -354,7 +363,7 @@ void graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header
     }
     std::ios_base::iostate state = std::ios_base::failbit;
     {
-        ByteWindow window(*input.rdbuf(), start, report.fingerprint);
+        ByteWindow window(*input.rdbuf(), start, report.fingerprint, kernel);
         ItemParser parser(window);
         // Triples are read a batch at a time and handed on between batches,
         // so that only the stream buffer can throw while reading: whatever it

@@ -5,13 +5,16 @@
 #include <istream>
 
 #include "graph/edge_list.h"
+#include "graph/internal/fast_path_kernels.h"
 
 namespace graph_internal {
 
 // As readEdgeList, for `input` whose next byte stands at `start` of the
-// input: every position reported counts from there. O(bytes read).
+// input: every position reported counts from there. The fast path is
+// `kernel`'s, which this processor must run. O(bytes read).
 void readEdgeListFrom(std::istream& input, EdgeListHeader header, const InputPosition& start,
-                      LoadReport& report, const EdgeBatchVisitor& visit);
+                      LoadReport& report, const EdgeBatchVisitor& visit,
+                      const FastPathKernel& kernel = chosenFastPathKernel());
 
 }  // namespace graph_internal
 

@@ -40,6 +40,11 @@ inline WindowMasks classifyBytes(const char* window) {
     return masks;
 }
 
+// The items of a window's first triples that are names (1) or weights (2),
+// as bits in item order: 011 repeated, or 100 repeated.
+constexpr std::uint64_t kNameItems = 0x36DB6DB6DB6DB6DB;
+constexpr std::uint64_t kWeightItems = 0x4924924924924924;
+
 // Takes the lowest set bit of `mask` and returns its place.
 inline unsigned takeLowest(std::uint64_t& mask) {
     const auto place = static_cast<unsigned>(__builtin_ctzll(mask));
