@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "graph/fast_path.h"
 
@@ -57,6 +58,16 @@ bool processorHas(CpuFeature feature) {
     return false;
 }
 
+// The kernel named `name`, or nullptr. O(kernels).
+const FastPathKernel* kernelNamed(std::string_view name) {
+    for (const FastPathKernel& kernel : kFastPathKernels) {
+        if (name == kernel.name) {
+            return &kernel;
+        }
+    }
+    return nullptr;
+}
+
 struct Choice {
     const FastPathKernel* kernel;
     std::string problem;  // what fastPathProblem() says
@@ -72,7 +83,7 @@ Choice choose(const char* named) {
     if (named == nullptr || *named == '\0') {
         return choice;
     }
-    const FastPathKernel* kernel = fastPathKernelNamed(named);
+    const FastPathKernel* kernel = kernelNamed(named);
     if (kernel == nullptr) {
         choice.problem = "no fast-path kernel '" + std::string(named) + "' (kernels: ";
         for (const FastPathKernel& each : kFastPathKernels) {

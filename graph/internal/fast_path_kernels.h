@@ -184,22 +184,21 @@ inline constexpr FastPathKernel kFastPathKernels[] = {
 
 namespace {
 
-// The kernel named `name`, or nullptr. O(kernels).
-constexpr const FastPathKernel* fastPathKernelNamed(std::string_view name) {
+// What the kernel `name` needs, or every bit for a name no kernel has.
+constexpr CpuFeatures kernelNeeds(std::string_view name) {
     for (const FastPathKernel& kernel : kFastPathKernels) {
         if (name == kernel.name) {
-            return &kernel;
+            return kernel.needs;
         }
     }
-    return nullptr;
+    return ~CpuFeatures{0};
 }
 
 // Whether the translation unit that includes this is built for exactly what
 // the kernel `name` needs: each kernel's source file asserts it.
 constexpr bool builtFor(std::string_view name) {
-    return fastPathKernelNamed(name) != nullptr &&
-           withImplied(kCompiledFeatures | kArchitectureFeatures) ==
-               withImplied(fastPathKernelNamed(name)->needs | kArchitectureFeatures);
+    return withImplied(kCompiledFeatures | kArchitectureFeatures) ==
+           withImplied(kernelNeeds(name) | kArchitectureFeatures);
 }
 
 }  // namespace
