@@ -124,7 +124,9 @@ inline std::size_t takeTriples(const char* window, const WindowMasks& masks, std
 
 // The triples of the usual shape from `next` on; see parseUsualTriples.
 // `takeWindow(window, masks, starts, ends, whole, out, at)` takes those of a
-// window as takeTriples does, faster where it can.
+// window as takeTriples does, faster where it can. parseUsualTriplesAvx512vbmi2
+// writes this loop out again, for its speed (measured beside it): a change
+// here is made there too.
 template <typename Classify, typename TakeWindow>
 inline std::size_t parseUsual(const char*& next, const char* end, EdgeTriple* out,
                               std::size_t capacity, Classify classify, TakeWindow takeWindow) {
