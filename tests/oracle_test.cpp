@@ -4,8 +4,9 @@
 // names, and the index built from the graph or read from its table written
 // as an edge list answering as the graph does. Loading, the index read from
 // the input and the reading in parts on seeded random inputs, through stream
-// buffers of every size, against plain `>>` extraction and addEdge. A
-// failure names the seed, the kind of graph and its table, or the input.
+// buffers of every size, against plain `>>` extraction and addEdge; and each
+// fast-path kernel against the portable one. A failure names the seed, the
+// kind of graph and its table, or the input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
