@@ -9,11 +9,14 @@
 //   graph/part_summary.h    PartSummary: a block's summary, merged in order,
 //                           and its byte form
 //   graph/edge_listing.h    EdgeListing: a listing without the table
+//   graph/fast_path.h       the reader's fast-path kernel: which one reads,
+//                           and what is wrong with GRAPH_FAST_PATH
 #ifndef GRAPH_GRAPH_H_
 #define GRAPH_GRAPH_H_
 
 #include "graph/edge_list.h"
 #include "graph/edge_listing.h"
+#include "graph/fast_path.h"
 #include "graph/part_summary.h"
 #include "graph/query_index.h"
 #include "graph/routes.h"

@@ -27,13 +27,13 @@ std::uint64_t ByteWindow::lastLineStart(const char* end, std::uint64_t otherwise
 
 InputPosition ByteWindow::position() const {
     const std::uint64_t lineStart = lastLineStart(next_, lineStart_);
-    const std::uint64_t lines = windowSums(start_, next_, base_).lineFeeds;
+    const std::uint64_t lines = windowSums(next_).lineFeeds;
     return {offset(), linesBefore_ + lines + 1, offset() - lineStart + 1};
 }
 
 void ByteWindow::release() noexcept {
     if (start_ != nullptr) {
-        fingerprint_ += windowSums(start_, next_, base_).fingerprint;
+        fingerprint_ += windowSums(next_).fingerprint;
     }
     handBack();
 }
@@ -57,7 +57,7 @@ int ByteWindow::refill() {
         return EOF;
     }
     next_ = end_;
-    const WindowSums sums = windowSums(start_, end_, base_);
+    const WindowSums sums = windowSums(end_);
     linesBefore_ += sums.lineFeeds;
     fingerprint_ += sums.fingerprint;
     lineStart_ = lastLineStart(end_, lineStart_);

@@ -218,7 +218,8 @@ void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report
 
 std::uint64_t graph_internal::readEdgeListFrom(std::istream& input, EdgeListHeader header,
                                                const InputPosition& start, LoadReport& report,
-                                               const EdgeBatchVisitor& visit) {
+                                               const EdgeBatchVisitor& visit,
+                                               const FastPathKernel& kernel) {
     report = LoadReport();
     report.stoppedAt = start;
     const bool withHeader = header == EdgeListHeader::twoRecords;
@@ -230,7 +231,7 @@ std::uint64_t graph_internal::readEdgeListFrom(std::istream& input, EdgeListHead
     std::ios_base::iostate state = std::ios_base::failbit;
     std::uint64_t groupStart = start.offset;
     {
-        ByteWindow window(*input.rdbuf(), start, report.fingerprint);
+        ByteWindow window(*input.rdbuf(), start, report.fingerprint, kernel);
         ItemParser parser(window);
         // Triples are read a batch at a time and handed on between batches,
         // so that only the stream buffer can throw while reading: whatever it

@@ -1,10 +1,15 @@
-// The fast path for AVX2: a window is classified 32 bytes at a time. Built
-// with AVX2 enabled, and called only on machines that have it.
+// The fast path for AVX2: a window is classified 32 bytes at a time.
 #include <immintrin.h>
 
+#include "graph/internal/fast_path_kernels.h"
 #include "graph/internal/usual_triples_kernel.h"
 
 namespace graph_internal {
+
+static_assert(builtFor("avx2"),
+              "graph/usual_triples_avx2.cpp is built for other instruction sets than the avx2 "
+              "kernel needs: see GRAPH_FAST_PATH_FLAGS in CMakeLists.txt");
+
 namespace {
 
 // Bytes `low` to `low + span` of `bytes`, as a mask: unsigned byte - low <= span.

@@ -7,15 +7,16 @@
 // in parts on seeded random inputs, through stream buffers of every size,
 // against plain `>>` extraction and addEdge; part summaries of every cut of a
 // small file and random cuts of large ones, through their byte form, merged
-// by random trees, against one reading. A failure names the seed, the kind of
-// graph and its table, or the input.
+// by random trees, against one reading; and each fast-path kernel against the
+// portable one. A failure names the seed, the kind of graph and its table, or
+// the input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <sstream>
 
-#include "graph/internal/usual_triples.h"
+#include "graph/internal/edge_list_reader.h"
 #include "tests/reference/checks.h"
 #include "tests/reference/random_graphs.h"
 #include "tests/reference/textbook_reference.h"
@@ -242,31 +243,82 @@ TEST(PartSummaryTest, RandomCutsOfLargeInputs) {
     }
 }
 
-// The fast path's code for each instruction set takes the same triples as
-// the portable code, stops at the same byte, and sums the bytes alike.
-TEST(LoadingOracleTest, EveryInstructionSetTakesTheSameTriples) {
-    std::mt19937 random(7);
-    for (int i = 0; i < 2000; ++i) {
-        const std::string input = randomInput(random) + std::string(100, '\n');
-        const std::size_t start = random() % 8;
-        std::string taken[5];
-        for (int set = 0; set < 5; ++set) {
-            EdgeTriple out[300];
-            const char* next = input.data() + start;
-            const std::size_t count = graph_internal::parseUsualTriplesWith(
-                set, next, input.data() + input.size(), out, 300);
-            const graph_internal::WindowSums sums = graph_internal::windowSumsWith(
-                set, input.data() + start, input.data() + input.size(), start * 7);
-            taken[set] = std::to_string(next - input.data()) + "," +
-                         std::to_string(sums.lineFeeds) + "," + std::to_string(sums.fingerprint) +
-                         ":";
-            for (std::size_t t = 0; t < count; ++t) {
-                taken[set] +=
-                    std::string{out[t].source, out[t].target} + std::to_string(out[t].weight);
-            }
-            ASSERT_EQ(taken[set], taken[0]) << set << " on " << ::testing::PrintToString(input);
-        }
+// Triples of the usual shape, dense with near-misses, one a line of `odd`;
+// when `readable`, only those that `>>` reads on, before "C D -": long
+// weights, names that are digits or signs, two-byte names.
+std::string nearMisses(std::mt19937& random, bool readable) {
+    static const std::string odd =
+        "A B 123456789\n1 2 -1234567890\n- + +000000001\nZ Z +0007\nAB 5\n\xc3\xa9 -7\n"
+        "9 9 2147483647\nC D -\nC D +x\nC D -+1\nC D --5\nC D 12E\n\xc3\xa9\xc3\xa9 1\n";
+    std::string text;
+    for (unsigned t = 0, rate = 2 + random() % 40; t < 20 + 3 * rate; ++t) {
+        const std::mt19937::result_type r[] = {random(), random(), random(), random(), random()};
+        const auto line = odd.rfind('\n', r[1] % (readable ? odd.find("C D -") : odd.size())) + 1;
+        text += r[0] % rate
+                    ? std::string{char(33 + r[1] % 94), " \t\n\v\f\r"[r[2] % 6],
+                                  char(33 + r[3] % 223), " \t\n\v\f\r"[r[2] / 6 % 6]} +
+                          std::to_string(int(r[4] % 100000000 >> r[3] % 27) * (r[2] & 64 ? -1 : 1))
+                    : odd.substr(line, odd.find('\n', line) - line);
+        text.append(1 + r[0] / 64 % 2, " \t\n\v\f\r"[r[0] / 128 % 6]);
     }
+    return text;
 }
+
+// Each fast-path kernel that this processor runs, against the portable code:
+// the triples it takes from every item where the portable code stops, where
+// they end, the sums of the bytes over ranges of any length (of 4 MiB too, more
+// than the kernels' batches of blocks), and a whole reading of 4 MiB.
+using FastPathKernelTest = ::testing::TestWithParam<graph_internal::FastPathKernel>;
+TEST_P(FastPathKernelTest, TakesReadsAndSumsAsThePortableCodeDoes) {
+    if (!graph_internal::runsHere(GetParam())) {
+        GTEST_SKIP() << "this processor cannot run " << GetParam().name;
+    }
+    const ParamType* const kernels[] = {&GetParam(), graph_internal::kFastPathKernels};
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    std::string read[2], whole = "V 1\nE 2\n";
+    const auto note = [](std::string& text, const EdgeTriple* t, std::size_t count) {
+        for (; count-- > 0; ++t) {
+            text += std::string{t->source, t->target} + std::to_string(t->weight) + " ";
+        }
+    };
+    std::mt19937 random(7);
+    while (whole.size() < (4 << 20)) {
+        whole += nearMisses(random, true);
+    }
+    std::size_t taken = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string text =
+            i % 500 ? nearMisses(random, false) + std::string(80, '\n') : whole;
+        const char* const end = text.data() + text.size();
+        std::string results[2];
+        for (const int by : {0, 1}) {
+            for (const char* next = text.data(); end - next > 80;) {
+                EdgeTriple out[400];
+                const auto count = kernels[by]->parse(next, end, out, i % 4 ? 400 : 1 + i % 13);
+                taken += by == 0 ? count : 0;
+                note(results[by] += std::to_string(next - text.data()), out, count);
+                next = std::find_if_not(count ? next : std::find_if(next, end, space), end, space);
+            }
+            const auto sums =
+                graph_internal::windowSumsBy(*kernels[by], &text[i % 64], end - i % 97, i);
+            results[by] += std::to_string(sums.lineFeeds) + " " + std::to_string(sums.fingerprint);
+        }
+        ASSERT_EQ(results[0], results[1]) << ::testing::PrintToString(text.substr(0, 4096));
+    }
+    RecordProperty("triples_taken", std::to_string(taken));
+    for (const int by : {0, 1}) {
+        std::istringstream stream(whole);
+        LoadReport report;
+        graph_internal::readEdgeListFrom(
+            stream, EdgeListHeader::twoRecords, InputPosition(), report,
+            [&](const EdgeTriple* t, std::size_t n) { note(read[by], t, n); }, *kernels[by]);
+        read[by] += reportText(report);
+    }
+    ASSERT_TRUE(read[0] == read[1]) << "a whole reading differs";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, FastPathKernelTest,
+                         ::testing::ValuesIn(graph_internal::kFastPathKernels),
+                         [](const auto& kernel) { return std::string(kernel.param.name); });
 
 }  // namespace

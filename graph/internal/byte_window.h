@@ -9,6 +9,7 @@
 #include <streambuf>
 
 #include "graph/edge_list.h"
+#include "graph/internal/fast_path_kernels.h"
 #include "graph/internal/usual_triples.h"
 
 namespace graph_internal {
@@ -21,9 +22,12 @@ namespace graph_internal {
 class ByteWindow {
   public:
     // Reads `buffer`, whose next byte stands at `start`, adding the
-    // fingerprint of the bytes it takes to `fingerprint`.
-    ByteWindow(std::streambuf& buffer, const InputPosition& start, std::uint64_t& fingerprint)
+    // fingerprint of the bytes it takes to `fingerprint`, with the fast path
+    // of `kernel`.
+    ByteWindow(std::streambuf& buffer, const InputPosition& start, std::uint64_t& fingerprint,
+               const FastPathKernel& kernel)
         : buffer_(buffer),
+          kernel_(kernel),
           fingerprint_(fingerprint),
           base_(start.offset),
           linesBefore_(start.line - 1),
@@ -42,7 +46,7 @@ class ByteWindow {
     // window, at most `capacity` of them into `out`; see parseUsualTriples.
     std::size_t takeUsualTriples(EdgeTriple* out, std::size_t capacity) {
         const auto left = static_cast<std::size_t>(end_ - next_);
-        return left >= kUsualTriplesReach ? parseUsualTriples(next_, end_, out, capacity) : 0;
+        return left >= kUsualTriplesReach ? kernel_.parse(next_, end_, out, capacity) : 0;
     }
 
     // Whether the end of the input has been seen (what sets eofbit).
@@ -58,6 +62,11 @@ class ByteWindow {
     void release() noexcept;
 
   private:
+    // The sums of the window's bytes before `end`.
+    WindowSums windowSums(const char* end) const {
+        return windowSumsBy(kernel_, start_, end, base_);
+    }
+
     // Hands the bytes taken back to the buffer, without noting them.
     void handBack() noexcept;
 
@@ -69,6 +78,7 @@ class ByteWindow {
     std::uint64_t lastLineStart(const char* end, std::uint64_t otherwise) const;
 
     std::streambuf& buffer_;
+    const FastPathKernel& kernel_;
     std::uint64_t& fingerprint_;
     const char* start_ = nullptr;
     const char* next_ = nullptr;

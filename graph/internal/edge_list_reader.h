@@ -5,18 +5,21 @@
 #include <istream>
 
 #include "graph/edge_list.h"
+#include "graph/internal/fast_path_kernels.h"
 
 namespace graph_internal {
 
 // As readEdgeList, for `input` whose next byte stands at `start` of the
-// input: every position reported counts from there. Returns where the items
-// that reading ended in began: the header's start when it ended in the header
-// or before it, else the first item of the triple it ended in, or the end of
-// the input after a whole triple. Reading from there, with more input after
-// it, takes what this reading could not finish. O(bytes read).
+// input: every position reported counts from there, with the fast path of
+// `kernel`, which this processor must run. Returns where the items that
+// reading ended in began: the header's start when it ended in the header or
+// before it, else the first item of the triple it ended in, or the end of the
+// input after a whole triple. Reading from there, with more input after it,
+// takes what this reading could not finish. O(bytes read).
 std::uint64_t readEdgeListFrom(std::istream& input, EdgeListHeader header,
                                const InputPosition& start, LoadReport& report,
-                               const EdgeBatchVisitor& visit);
+                               const EdgeBatchVisitor& visit,
+                               const FastPathKernel& kernel = chosenFastPathKernel());
 
 }  // namespace graph_internal
 

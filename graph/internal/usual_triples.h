@@ -14,6 +14,9 @@ namespace graph_internal {
 // the triples that start within the first 64.
 constexpr std::size_t kUsualTriplesReach = 80;
 
+// One of the fast path's kernels; see fast_path_kernels.h.
+struct FastPathKernel;
+
 // Parses, from `next` (where a triple starts, after any whitespace), triples
 // of the usual shape: a name byte and a name byte, each followed by
 // whitespace, then a weight of an optional sign and 1 to 8 digits followed by
@@ -22,15 +25,10 @@ constexpr std::size_t kUsualTriplesReach = 80;
 // weight, and returns how many; it stops before a triple of another shape
 // (which `>>` may still read) and before one not wholly within the 64 bytes
 // it examines when fewer than kUsualTriplesReach bytes remain before `end`.
-// Each triple is exactly what `>>` would read there. O(bytes parsed).
+// Each triple is exactly what `>>` would read there. Every kernel's `parse`
+// does this; this one is the chosen kernel's. O(bytes parsed).
 std::size_t parseUsualTriples(const char*& next, const char* end, EdgeTriple* out,
                               std::size_t capacity);
-
-// The same with the instruction set given, for the tests to compare: 0 the
-// portable code, 1 SSE2, 2 AVX2, 3 AVX-512, 4 AVX-512 with VBMI2; an
-// instruction set the machine lacks falls back to the best it has.
-std::size_t parseUsualTriplesWith(int instructionSet, const char*& next, const char* end,
-                                  EdgeTriple* out, std::size_t capacity);
 
 // What reading a window of the input notes of its bytes: its line feeds, and
 // its fingerprint: the sum, mod 2^64, of (b + 1) * (i + 1 + kFingerprintKey)
@@ -43,22 +41,13 @@ struct WindowSums {
 constexpr std::uint64_t kFingerprintKey = 0x9E3779B97F4A7C15;
 
 // The sums of the bytes from `begin` to `end`, the first of which stands at
-// `offset` of the input, many bytes at a time. O(bytes).
+// `offset` of the input, many bytes at a time, by the chosen kernel. O(bytes).
 WindowSums windowSums(const char* begin, const char* end, std::uint64_t offset);
 
-// windowSums by the code for `instructionSet`, numbered as for
-// parseUsualTriplesWith (3 and 4 are the same).
-WindowSums windowSumsWith(int instructionSet, const char* begin, const char* end,
-                          std::uint64_t offset);
+// windowSums by `kernel`'s code, whether chosen or not. O(bytes).
+WindowSums windowSumsBy(const FastPathKernel& kernel, const char* begin, const char* end,
+                        std::uint64_t offset);
 
-// The fast path built for AVX2, for AVX-512 and for AVX-512 with VBMI2
-// (x86-64 only), called only on machines that have them.
-std::size_t parseUsualTriplesAvx2(const char*& next, const char* end, EdgeTriple* out,
-                                  std::size_t capacity);
-std::size_t parseUsualTriplesAvx512(const char*& next, const char* end, EdgeTriple* out,
-                                    std::size_t capacity);
-std::size_t parseUsualTriplesAvx512Vbmi(const char*& next, const char* end, EdgeTriple* out,
-                                        std::size_t capacity);
 // What windowSums needs of a range: its line feeds, the sum of its bytes,
 // and of each byte times its place from the range's start.
 struct ByteSums {
@@ -66,8 +55,6 @@ struct ByteSums {
     std::uint64_t bytes;
     std::uint64_t placed;
 };
-ByteSums byteSumsAvx2(const char* begin, const char* end);
-ByteSums byteSumsAvx512(const char* begin, const char* end);
 
 }  // namespace graph_internal
 

@@ -40,6 +40,11 @@ inline WindowMasks classifyBytes(const char* window) {
     return masks;
 }
 
+// The items of a window's first triples that are names (1) or weights (2),
+// as bits in item order: 011 repeated, or 100 repeated.
+constexpr std::uint64_t kNameItems = 0x36DB6DB6DB6DB6DB;
+constexpr std::uint64_t kWeightItems = 0x4924924924924924;
+
 // Takes the lowest set bit of `mask` and returns its place.
 inline unsigned takeLowest(std::uint64_t& mask) {
     const auto place = static_cast<unsigned>(__builtin_ctzll(mask));
@@ -119,7 +124,9 @@ inline std::size_t takeTriples(const char* window, const WindowMasks& masks, std
 
 // The triples of the usual shape from `next` on; see parseUsualTriples.
 // `takeWindow(window, masks, starts, ends, whole, out, at)` takes those of a
-// window as takeTriples does, faster where it can.
+// window as takeTriples does, faster where it can. parseUsualTriplesAvx512vbmi2
+// writes this loop out again, for its speed (measured beside it): a change
+// here is made there too.
 template <typename Classify, typename TakeWindow>
 inline std::size_t parseUsual(const char*& next, const char* end, EdgeTriple* out,
                               std::size_t capacity, Classify classify, TakeWindow takeWindow) {

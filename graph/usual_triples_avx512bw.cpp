@@ -1,12 +1,18 @@
-// The fast path for AVX-512: a window is classified in one register, and
-// checked whole before its triples are taken. Built with AVX-512BW and BMI2
-// enabled, and called only on machines that have them; on every such machine
-// pdep is fast.
+// The fast path for AVX-512BW: a window is classified in one register, and
+// checked whole before its triples are taken. On every processor with
+// AVX-512BW, pdep is fast.
 #include <immintrin.h>
 
+#include "graph/internal/fast_path_kernels.h"
 #include "graph/internal/usual_triples_kernel.h"
 
 namespace graph_internal {
+
+static_assert(
+    builtFor("avx512bw"),
+    "graph/usual_triples_avx512bw.cpp is built for other instruction sets than the avx512bw "
+    "kernel needs: see GRAPH_FAST_PATH_FLAGS in CMakeLists.txt");
+
 namespace {
 
 inline WindowMasks classifyAvx512(const char* window) {
@@ -20,15 +26,10 @@ inline WindowMasks classifyAvx512(const char* window) {
                 _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('+'))};
 }
 
-// The items of the first `whole` triples that are names (1) or weights (2),
-// as bits in item order: 011 repeated, or 100 repeated.
-constexpr std::uint64_t kNameItems = 0x6DB6DB6DB6DB6DB6 >> 1;
-constexpr std::uint64_t kWeightItems = 0x4924924924924924;
-
 // Takes a window's triples checked all at once: each name a single byte,
 // each weight an optional sign and 1 to 8 digits. A window that is not of
 // the usual shape throughout is taken triple by triple. takeEight, in
-// usual_triples_avx512vbmi.cpp, makes the same check.
+// usual_triples_avx512vbmi2.cpp, makes the same check.
 std::size_t takeCheckedWindow(const char* window, const WindowMasks& masks, std::uint64_t starts,
                               std::uint64_t ends, std::size_t whole, EdgeTriple* out,
                               unsigned& at) {
@@ -106,12 +107,12 @@ inline void sumBlocks(const char* begin, std::size_t blocks, ByteSums& sums) {
 
 }  // namespace
 
-ByteSums byteSumsAvx512(const char* begin, const char* end) {
+ByteSums byteSumsAvx512bw(const char* begin, const char* end) {
     return byteSumsBy<64>(begin, end, sumBlocks);
 }
 
-std::size_t parseUsualTriplesAvx512(const char*& next, const char* end, EdgeTriple* out,
-                                    std::size_t capacity) {
+std::size_t parseUsualTriplesAvx512bw(const char*& next, const char* end, EdgeTriple* out,
+                                      std::size_t capacity) {
     return parseUsual(next, end, out, capacity, classifyAvx512, takeCheckedWindow);
 }
 
