@@ -23,6 +23,13 @@
 
 using namespace std::string_literals;
 
+// A kernel by its name, in the names of the tests.
+namespace graph_internal {
+void PrintTo(const FastPathKernel& kernel, std::ostream* out) {
+    *out << kernel.name;
+}
+}  // namespace graph_internal
+
 namespace {
 
 // The table as directed triples, row by row: loading them rebuilds it, in the

@@ -73,8 +73,18 @@ ExitStatus run(const std::vector<std::string>& args, ToolIo& io, Messages& messa
     if (!problem.empty()) {
         return messages.usageError(problem);
     }
-    if (invocation->help || invocation->version) {
-        io.out.write(invocation->help ? usageText() : versionText());
+    if (invocation->help) {
+        io.out.write(usageText());
+        return ExitStatus::answered;
+    }
+    // Every kernel reads alike, but one the user asked for and does not get
+    // is an error, never a silent fallback.
+    if (!fastPathProblem().empty()) {
+        messages.say("GRAPH_FAST_PATH", fastPathProblem());
+        return ExitStatus::trouble;
+    }
+    if (invocation->version) {
+        io.out.write(versionText());
         return ExitStatus::answered;
     }
     try {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "graph/Graph.h"
 #include "tool/command_table.h"
 #include "tool/exit_status.h"
 
@@ -76,5 +77,10 @@ std::string usageText() {
 }
 
 std::string versionText() {
-    return "graph-query (graph) " GRAPH_VERSION "\n";
+    std::string runs;
+    for (const FastPathKernelSupport& kernel : fastPathKernels()) {
+        runs += kernel.runs ? " " + kernel.name : "";
+    }
+    return "graph-query (graph) " GRAPH_VERSION "\nfast path: " + fastPathKernel() +
+           " (this processor runs:" + runs + ")\n";
 }

@@ -14,7 +14,8 @@ std::string usageText();
 // versionText()
 //
 // Returns what --version prints: the program's name and version, then the
-// reader's fast-path kernel in use. O(1).
+// reader's fast-path kernel in use and the kernels this processor runs.
+// O(kernels).
 std::string versionText();
 
 #endif  // TOOL_USAGE_H_

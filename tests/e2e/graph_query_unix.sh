@@ -122,6 +122,17 @@ export -f answers
 run bash -c 'diff <(answers 1 2>&1) <(answers 3 2>&1) && answers 3 | head -1'
 expect parts_as_stream 0 'edges read: 4000000' '^$'
 
+# Every fast-path kernel this processor runs reads that file alike, as the
+# portable code does; a kernel that is not one is an error.
+for kernel in $("$gq" --version | sed -n 's/.*runs: \(.*\))$/\1/p'); do
+    export kernel
+    run bash -c 'diff <(GRAPH_FAST_PATH=portable answers 1 2>&1) <(GRAPH_FAST_PATH=$kernel answers 2 2>&1) &&
+        GRAPH_FAST_PATH=$kernel "$gq" --version | sed -n "2s/ (.*//p"'
+    expect "kernel $kernel" 0 "fast path: $kernel" '^$'
+done
+run env GRAPH_FAST_PATH=avx513 "$gq" "$test1" check
+expect kernel_unknown 2 '' "^graph-query: GRAPH_FAST_PATH: no fast-path kernel 'avx513' \\(kernels: portable, "
+
 # The picture renders, with the path drawn.
 if command -v dot >/dev/null; then
     run bash -c '"$gq" -d "$data/test2.txt" dot A F | dot -Tsvg | grep -c "stroke=\"blue\""'
