@@ -192,7 +192,7 @@ TEST(GraphQueryTest, UsageErrorsAreOneLineAndStatus2) {
         {"-x @1 list", "", "", 2, "graph-query: invalid option -- 'x'" + tryHelp},
         {"-h", "", usageText(), 0},
     });
-    EXPECT_EQ(runTool({"-V"}).out.rfind("graph-query (graph) 2.0.0\nfast path: ", 0), 0u);
+    EXPECT_EQ(runTool({"-V"}).out.rfind("graph-query (graph) 2.1.0\nfast path: ", 0), 0u);
     EXPECT_EQ(runTool({"", "list"}).err,
               "graph-query: '': Unable to open file: No such file or directory\n");
 }
