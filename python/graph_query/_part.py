@@ -45,15 +45,24 @@ class Part:
         self._part = _core.read_part(buffer, offset, column, bool(header), bool(directed))
 
     @classmethod
-    def from_file(cls, path, directed: bool = False, start: Start = Start(0, 1, True),
+    def from_file(cls, file, directed: bool = False, start: Start = Start(0, 1, True),
                   end: Optional[int] = None) -> Part:
-        """Summarizes the bytes of the file at `path` from `start.offset` up to
-        `end` (None: its end), read a block at a time without the GIL; OSError
-        when the file cannot be opened or read."""
-        name = os.fspath(path)
+        """Summarizes the bytes of a file from `start.offset` up to `end` (None:
+        its end), a block at a time without the GIL: `file` a path, or a binary
+        file object open for reading with seek() and readinto() (any fsspec
+        file). OSError when it cannot be opened or read."""
         offset, column, header = start
-        part, error = _core.read_file_part(os.fsencode(name), offset, column, bool(header),
-                                           2**64 - 1 if end is None else end, bool(directed))
+        end = 2**64 - 1 if end is None else end
+        if hasattr(file, "readinto"):
+            failures = []
+            part = _core.read_reader_part(_read_into(file, failures), offset, column,
+                                          bool(header), end, bool(directed))
+            if failures:
+                raise failures[0]
+            return cls._of(part)
+        name = os.fspath(file)
+        part, error = _core.read_file_part(os.fsencode(name), offset, column, bool(header), end,
+                                           bool(directed))
         if error:
             raise OSError(error, os.strerror(error), name)
         return cls._of(part)
@@ -119,6 +128,22 @@ class Part:
     def __repr__(self) -> str:
         return (f"<graph_query.Part of bytes {self.start.offset} to {self.end}, "
                 f"{self.report.edges_read} edges read, resume {tuple(self.resume or ()) or None}>")
+
+
+def _read_into(file, failures: list):
+    """read_into(offset, view) for _core: fills `view` from `offset` of `file`
+    but at its end; -1 after a failure, kept in `failures`."""
+    def read_into(offset: int, view: memoryview) -> int:
+        try:
+            file.seek(offset)
+            got = 0
+            while got < len(view) and (more := file.readinto(view[got:])):
+                got += more
+            return got
+        except Exception as error:  # for the caller, once reading is over
+            failures.append(error)
+            return -1
+    return read_into
 
 
 def from_parts(inputs: Iterable[Part], names: Optional[Iterable] = None) -> Summary:

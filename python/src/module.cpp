@@ -11,6 +11,7 @@
 #include <istream>
 #include <limits>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -322,6 +323,30 @@ PYBIND11_MODULE(_core, module) {
         },
         py::arg("path"), py::arg("offset"), py::arg("column"), py::arg("header"), py::arg("end"),
         py::arg("directed"), "(part or None, errno or 0) for the bytes of a file up to `end`.");
+
+    module.def(
+        "read_reader_part",
+        [](const py::function& readInto, std::uint64_t offset, std::uint64_t column, bool header,
+           std::uint64_t end, bool directed) {
+            // readInto(offset, memoryview) gives the bytes it put there, or -1
+            // after a failure it keeps; each call takes the GIL for itself.
+            const ReadAt readAt = [&](std::uint64_t at, char* bytes, std::size_t size) {
+                py::gil_scoped_acquire gil;
+                const long got =
+                    readInto(at, py::memoryview::from_memory(bytes, static_cast<py::ssize_t>(size)))
+                        .cast<long>();
+                if (got < 0) {
+                    throw std::runtime_error("read error");
+                }
+                return static_cast<std::size_t>(got);
+            };
+            return withoutGil([&] {
+                return PartSummary(readAt, {offset, column, header}, end, directed);
+            });
+        },
+        py::arg("read_into"), py::arg("offset"), py::arg("column"), py::arg("header"),
+        py::arg("end"), py::arg("directed"),
+        "The part of the bytes up to `end` that read_into(offset, memoryview) reads.");
 
     module.def(
         "index_of_inputs",

@@ -42,7 +42,7 @@ def edge_list(count, seed, header=True, across=False, stop=False):
     lines[:, 4:10], lines[:, 10] = rng.integers(48, 58, (count, 6)), 10
     lines[rng.random(count) < 0.2, 4] = ord("-")
     if across:
-        lines[:, [1, 3]] = np.where(rng.random((count, 2)) < 0.3, 10, 32)
+        lines[:, [1, 3]] = np.where(rng.random((count, 2)) < 0.5, 10, 32)
     lines[count // 3, 6] = ord(".")
     if stop:
         lines[count // 2, 4:10] = ord("x")

@@ -118,7 +118,7 @@ def summarize(files: Files, client, directed: bool, header: bool) -> List[Part]:
             if resume is None:
                 break  # reading stopped: no later part counts
             if start != resume:  # begun inside a triple: read again where it is
-                part = submit(_range_part, files.fs, path, name, resume, end, directed)
+                part = submit(_reread_part, files.fs, path, name, resume, end, directed)
                 _, later_resume, _ = submit(_seam, part).result()
             resume = later_resume
             kept.append(part)
@@ -146,20 +146,23 @@ def _opened(fs, path: str, name: str):
 # The tasks, run on the workers.
 
 def _block_part(fs, path, name, offset, length, directed, header) -> Part:
-    """The part of the block read_block cuts at (offset, length), standing at
-    its true start: where read_block began, after the line feed it sought."""
+    """The part of the block that read_block(file, offset, length, b"\\n") cuts:
+    from the first line start at or after `offset` (0 itself) to the first
+    after `offset + length` (or the end), found as read_block finds them; its
+    bytes are read a piece at a time, never held whole."""
     with _opened(fs, path, name) as file:
-        block = fsspec.utils.read_block(file, offset, length, delimiter=b"\n")
-        start = file.tell() - len(block)
-    return Part(block, directed, Start.line_start(start, header))
+        file.seek(offset)
+        fsspec.utils.seek_delimiter(file, b"\n", 2**16)
+        start = file.tell()
+        file.seek(offset + length)
+        fsspec.utils.seek_delimiter(file, b"\n", 2**16)
+        return Part.from_file(file, directed, Start.line_start(start, header), file.tell())
 
 
-def _range_part(fs, path, name, start: Start, end: int, directed) -> Part:
+def _reread_part(fs, path, name, start: Start, end: int, directed) -> Part:
     """The part of the bytes from `start` up to `end`."""
     with _opened(fs, path, name) as file:
-        file.seek(start.offset)
-        block = file.read(end - start.offset)
-    return Part(block, directed, start)
+        return Part.from_file(file, directed, start, end)
 
 
 def _seam(part: Part) -> tuple:
