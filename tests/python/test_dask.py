@@ -8,14 +8,13 @@ import subprocess
 import sys
 import time
 
-import fsspec
 import numpy as np
 import pytest
 
 import graph_query as gq
 from test_reading import summary_of
 
-distributed = pytest.importorskip("distributed")
+distributed, fsspec = pytest.importorskip("distributed"), pytest.importorskip("fsspec")
 import graph_query.dask as gqd  # noqa: E402
 
 pytestmark = pytest.mark.cluster
