@@ -11,6 +11,8 @@ answers from it as the shell tool graph-query does::
 
 Vertex names are one-character str below U+0100: every byte value is a name
 (latin-1). Reading releases the GIL, so threads read different inputs at once.
+A Part summarizes one block of an edge list, to be merged in order with the
+next; graph_query.dask reads edge lists block by block on a Dask cluster.
 """
 from __future__ import annotations
 

@@ -140,7 +140,7 @@ def _read_into(file, failures: list):
             while got < len(view) and (more := file.readinto(view[got:])):
                 got += more
             return got
-        except Exception as error:  # for the caller, once reading is over
+        except BaseException as error:  # raised to the caller once reading is over
             failures.append(error)
             return -1
     return read_into

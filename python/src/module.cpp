@@ -1,7 +1,8 @@
 // graph_query._core: the compiled half of the graph_query package, a thin
-// layer over QueryIndex. It speaks name codes (0 to 255) and bytes; the
-// Python half checks arguments, turns codes and bytes into one-character
-// str, and raises the exceptions.
+// layer over QueryIndex and PartSummary, and graph-query's own answering
+// over a summary read elsewhere. It speaks name codes (0 to 255) and bytes;
+// the Python half checks arguments, turns codes and bytes into
+// one-character str, and raises the exceptions.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
