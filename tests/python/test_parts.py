@@ -38,7 +38,7 @@ def test_analyses_are_graph_querys(tmp_path, seed):
 
 # The parts of `data` cut right after the line feeds at `cuts`, each through
 # pickle, merged in order; one begun inside a triple is refused, then read
-# again from the file where the one before goes on.
+# again where the one before goes on, from the file or the bytes.
 def merged(path, data, cuts, directed):
     bounds = [0, *cuts, len(data)]
     parts = [pickle.loads(pickle.dumps(gq.Part(memoryview(data)[a:b], directed,
@@ -48,12 +48,14 @@ def merged(path, data, cuts, directed):
     for part, end in zip(parts[1:], bounds[2:]):
         if whole.resume and part.start != whole.resume:
             pytest.raises(ValueError, whole.merge, part).match("read the later part again")
-            part = gq.Part.from_file(path, directed, whole.resume, end)
+            part = gq.Part.from_file(path, True, whole.resume, end) if directed else gq.Part(
+                memoryview(data)[whole.resume.offset:end], False, whole.resume)
         whole.merge(part)
     return whole
 
 
-SMALL = [b"V 2\nE 5\nA B 1\nB\nC 1.25\nC A\n-4\nA A 7\n", b"V\n2\nE 5\nA B\n1\nB C x\nC A 2\n"]
+SMALL = [b"V 2\nE 5\nA B 1 \xc3\xa9\n2 C D 1.25\nC A\n-4\nA A 7\n",
+         b"V\n2\nE 5\nA B\n1\nB C x\nC A 2\n"]
 
 
 @pytest.mark.parametrize("seed", range(6))
