@@ -14,6 +14,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 // Where in an edge list something was found: a byte offset from 0, and the
@@ -101,5 +102,25 @@ using ReadAt = std::function<std::size_t(std::uint64_t offset, char* buffer, std
 // O(input) time, O(1) memory.
 void readEdgeList(std::istream& input, EdgeListHeader header, LoadReport& report,
                   const EdgeBatchVisitor& visit);
+
+// describeStop()
+//
+// Says why reading stopped, in the words graph-query and the Python module
+// give it: "a weight is not a number (found 'x')", what was found quoted as
+// quotedBytes quotes it; "the end of the input" when it did not. O(1).
+std::string describeStop(const LoadReport& report);
+
+// describeJoinedWeight()
+//
+// Says what the weight joined to the next item (`report.joinedByte`) is read
+// as: "'.' right after a weight is read as the next item". O(1).
+std::string describeJoinedWeight(const LoadReport& report);
+
+// quotedBytes()
+//
+// `text` between single quotes, as messages show what was read: bytes outside
+// printable ASCII, the backslash and the quote as \xHH; at most 40 bytes of
+// it, then "...". O(1).
+std::string quotedBytes(std::string_view text);
 
 #endif  // GRAPH_EDGE_LIST_H_

@@ -52,6 +52,16 @@ class QueryIndex {
     // of the whole input, whose report is `part.report()`. O(V^2).
     explicit QueryIndex(const PartSummary& part);
 
+    // Summarizes the table that reading `inputs` one after the other into
+    // one table would build, each input the merge of its own parts from its
+    // first through its last: their edges in the order given (none: the
+    // empty table). Unlike PartSummary::merge this joins inputs, not parts:
+    // each was read from its own start, a stop in one ends only its own
+    // reading, and the reports stay each input's. Throws
+    // std::invalid_argument when they disagree on `directed`.
+    // O(inputs * V^2).
+    explicit QueryIndex(const std::vector<const PartSummary*>& inputs);
+
     // Takes the edges of a graph one by one, as `addEdge` does.
     using EdgeVisitor = std::function<void(char source, char target, int weight)>;
 

@@ -1,5 +1,7 @@
 #include "graph/query_index.h"
 
+#include <stdexcept>
+
 #include "graph/internal/edge_list_parts.h"
 #include "queries/internal/components.h"
 #include "queries/internal/distance_matrix.h"
@@ -43,6 +45,18 @@ QueryIndex::QueryIndex(const ReadAt& readAt, std::uint64_t size, bool directed, 
 
 QueryIndex::QueryIndex(const PartSummary& part)
     : summary_(summaryOf(graph_internal::PartAccess::state(part).matrix)) {}
+
+QueryIndex::QueryIndex(const std::vector<const PartSummary*>& inputs) {
+    EntryMatrix matrix(!inputs.empty() && inputs.front()->directed());
+    for (const PartSummary* input : inputs) {
+        if (input->directed() != matrix.directed()) {
+            throw std::invalid_argument(
+                "QueryIndex: one input is of a directed table, another not");
+        }
+        matrix.merge(graph_internal::PartAccess::state(*input).matrix);
+    }
+    summary_ = summaryOf(matrix);
+}
 
 QueryIndex::QueryIndex(const std::function<void(const EdgeVisitor&)>& forEachEdge, bool directed)
     : QueryIndex(std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {

@@ -125,42 +125,58 @@ ExitStatus answerTopo(const Words&, Session& session) {
 }
 
 // How reading went is the answer: a negative one unless FILE was read whole
-// and as written.
+// and as written. Of several inputs, each says how reading it went on a line
+// led by its name.
 ExitStatus answerCheck(const Words&, Session& session) {
-    const LoadReport& report = session.report();
-    session.out().write("edges read: " + std::to_string(report.triples) + "\n" +
+    const std::vector<InputReading>& inputs = session.readings();
+    std::size_t triples = 0;
+    for (const InputReading& input : inputs) {
+        triples += input.report.triples;
+    }
+    session.out().write("edges read: " + std::to_string(triples) + "\n" +
                         "rows: " + std::to_string(session.index().vertexCount()) + "\n" +
                         "names: " + std::to_string(session.index().vertexNames().size()) + "\n");
-    if (!report.complete()) {
-        session.out().write("read to the end: no, stopped at " + lineColumn(report.stoppedAt) +
-                            ": " + describeStop(report) + "\n");
-    } else if (report.joinedWeight) {
-        session.out().write("read to the end: yes, but at " + lineColumn(report.joinedAt) + ": " +
-                            joinedWeightText(report) + "\n");
-    } else {
-        session.out().write("read to the end: yes\n");
-        return ExitStatus::answered;
+    ExitStatus status = ExitStatus::answered;
+    for (const InputReading& input : inputs) {
+        const LoadReport& report = input.report;
+        const std::string lead = (inputs.size() > 1 ? input.name + ": " : "") + "read to the end: ";
+        if (!report.complete()) {
+            session.out().write(lead + "no, stopped at " + lineColumn(report.stoppedAt) + ": " +
+                                describeStop(report) + "\n");
+        } else if (report.joinedWeight) {
+            session.out().write(lead + "yes, but at " + lineColumn(report.joinedAt) + ": " +
+                                describeJoinedWeight(report) + "\n");
+        } else {
+            session.out().write(lead + "yes\n");
+            continue;
+        }
+        status = ExitStatus::negative;
     }
-    return ExitStatus::negative;
+    return status;
 }
 
-bool checkCommand(const Words& words, bool directed, std::string& problem) {
+bool checkCommand(const Words& words, bool directed, bool edgesHeld, std::string& problem) {
     const CommandEntry* command = findCommand(words.at(0));
     if (command == nullptr) {
-        problem = "unknown command " + quoted(words[0]);
+        problem = "unknown command " + quotedBytes(words[0]);
+        return false;
+    }
+    if (command->listing && !edgesHeld) {
+        problem = quotedBytes(words[0]) + " needs every edge of FILE, which a summary read in " +
+                  "parts elsewhere does not hold";
         return false;
     }
     const std::size_t least = command->leastVertices;
     const std::size_t most = command->mostVertices;
     const std::size_t given = words.size() - 1;
     if (given < least || given > most) {
-        problem = quoted(words[0]) + " takes " +
+        problem = quotedBytes(words[0]) + " takes " +
                   (least == most ? vertices(least) : "at most " + vertices(most));
         return false;
     }
     for (std::size_t i = 1; i < words.size(); ++i) {
         if (words[i].size() != 1 && !(i == 1 && isKeywordOf(*command, words[i]))) {
-            problem = "a vertex is one character, not " + quoted(words[i]);
+            problem = "a vertex is one character, not " + quotedBytes(words[i]);
             return false;
         }
     }
@@ -168,7 +184,7 @@ bool checkCommand(const Words& words, bool directed, std::string& problem) {
     const CommandEntry* drawn =
         words.size() > 1 && words[1].size() > 1 ? findCommand(words[1]) : command;
     if (directed && drawn->undirectedOnly) {
-        problem = quoted(drawn->name) + " needs an undirected graph: drop -d";
+        problem = quotedBytes(drawn->name) + " needs an undirected graph: drop -d";
         return false;
     }
     return true;
@@ -189,7 +205,7 @@ bool needsSummary(const Words& words) {
 std::string unknownVertex(const Words& words, const Session& session) {
     for (std::size_t i = 1; i < words.size(); ++i) {
         if (words[i].size() == 1 && !session.isVertex(words[i][0])) {
-            return "no vertex " + quoted(words[i]) + " in the graph";
+            return "no vertex " + quotedBytes(words[i]) + " in the graph";
         }
     }
     return "";

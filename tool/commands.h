@@ -13,8 +13,8 @@
 // Returns true when `words` (a command name and its arguments) names a
 // command with the right number of arguments, each a vertex of one character
 // or a keyword the command takes, that a graph loaded `directed` or not can
-// answer; otherwise sets `problem`.
-bool checkCommand(const Words& words, bool directed, std::string& problem);
+// answer, printing edges only when `edgesHeld`; otherwise sets `problem`.
+bool checkCommand(const Words& words, bool directed, bool edgesHeld, std::string& problem);
 
 // isCommandName()
 //

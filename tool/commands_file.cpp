@@ -42,7 +42,8 @@ ExitStatus answerCommands(const std::string& name, InputFile& commands, Session&
             if (words.empty() || words[0][0] == '#') {
                 continue;
             }
-            if (!checkCommand(words, session.invocation().directed, problem) ||
+            if (!checkCommand(words, session.invocation().directed, session.holdsEdges(),
+                              problem) ||
                 !(problem = unknownVertex(words, session)).empty()) {
                 messages.say(name, std::to_string(number) + ": " + problem);
                 status = ExitStatus::trouble;

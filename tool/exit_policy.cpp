@@ -4,22 +4,27 @@
 #include "tool/messages.h"
 
 bool readAsWritten(Session& session) {
-    const LoadReport& report = session.report();
-    if (report.joinedWeight) {
-        session.say(positionText(report.joinedAt) + "warning: " + joinedWeightText(report));
+    bool whole = true;
+    for (const InputReading& input : session.readings()) {
+        const LoadReport& report = input.report;
+        if (report.joinedWeight) {
+            session.say(input,
+                        positionText(report.joinedAt) + "warning: " + describeJoinedWeight(report));
+        }
+        if (!report.complete()) {
+            const std::string edges = std::to_string(report.triples) +
+                                      (report.triples == 1 ? " edge" : " edges") +
+                                      " read before it";
+            session.say(input, positionText(report.stoppedAt) + "warning: reading stopped: " +
+                                   describeStop(report) + "; answering from the " + edges);
+        }
+        for (const std::string& hint :
+             readingHints(report, session.invocation().header, input.start, input.startIsWhole)) {
+            session.say(input, hint);
+        }
+        whole = whole && report.complete() && !report.joinedWeight;
     }
-    if (!report.complete()) {
-        const std::string edges = std::to_string(report.triples) +
-                                  (report.triples == 1 ? " edge" : " edges") + " read before it";
-        session.say(positionText(report.stoppedAt) + "warning: reading stopped: " +
-                    describeStop(report) + "; answering from the " + edges);
-    }
-    for (const std::string& hint :
-         readingHints(report, session.invocation().header, session.input().start(),
-                      session.input().startIsWhole())) {
-        session.say(hint);
-    }
-    return report.complete() && !report.joinedWeight;
+    return whole;
 }
 
 ExitStatus statusOfRun(ExitStatus answered, bool readWhole, bool answeredCheck) {

@@ -8,8 +8,9 @@
 
 // readAsWritten()
 //
-// Whether FILE was read whole and as written; where not, warns on standard
-// error, with the notes that point at a likely cause.
+// Whether every input of FILE was read whole and as written; where not,
+// warns on standard error, naming the input, with the notes that point at a
+// likely cause.
 bool readAsWritten(Session& session);
 
 // statusOfRun()

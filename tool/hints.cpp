@@ -76,9 +76,8 @@ std::optional<std::string> wordOfNames(const LoadReport& report, const std::stri
     InputPosition wordAt = report.stoppedAt;
     wordAt.offset = first;
     wordAt.column -= at - first;
-    return positionText(wordAt) +
-           "note: vertex names are single characters: " + quoted(start.substr(first, end - first)) +
-           " is read as several items";
+    return positionText(wordAt) + "note: vertex names are single characters: " +
+           quotedBytes(start.substr(first, end - first)) + " is read as several items";
 }
 
 // The separator of a line of comma- or semicolon-separated values, where
@@ -107,7 +106,7 @@ std::vector<std::string> readingHints(const LoadReport& report, EdgeListHeader h
     if (report.multiByteName && !(byteOrderMark && report.multiByteNameAt.offset == 0)) {
         hints.push_back(positionText(report.multiByteNameAt) +
                         "note: vertex names are single bytes: " +
-                        quoted(report.multiByteNameBytes) + " is read as two names");
+                        quotedBytes(report.multiByteNameBytes) + " is read as two names");
     }
     const auto records = firstRecords(start, startIsWhole, 2);
     if (header == EdgeListHeader::twoRecords && report.inHeader && !records.empty() &&
@@ -127,7 +126,7 @@ std::vector<std::string> readingHints(const LoadReport& report, EdgeListHeader h
     }
     if (const std::optional<char> separator = separatorOnStopLine(report, start)) {
         hints.push_back("note: items are separated by whitespace, not " +
-                        quoted(std::string(1, *separator)));
+                        quotedBytes(std::string(1, *separator)));
     }
     return hints;
 }

@@ -29,29 +29,21 @@ class Messages {
 // How a file is named in messages: "standard input" for "-", '' for no name.
 std::string nameOf(const std::string& file);
 
-// `text` between single quotes, bytes outside printable ASCII as \xHH; at
-// most 40 bytes of it, then "...".
-std::string quoted(const std::string& text);
-
 // "line:column", and "line:column: " to lead a message.
 std::string lineColumn(const InputPosition& at);
 std::string positionText(const InputPosition& at);
 
-// What a weight joined to the next item is read as: "'.' right after a
-// weight is read as the next item".
-std::string joinedWeightText(const LoadReport& report);
-
-// Says why reading stopped, as "a weight is not a number (found 'x')".
-std::string describeStop(const LoadReport& report);
-
-// "read error", and the system's reason when `error` (an errno) is not 0.
+// "read error", and the system's reason when `error` (an errno) is not 0,
+// or `reason` when not empty.
 std::string readErrorText(int error);
+std::string readErrorText(const std::string& reason);
 
 // "write error: " and the system's reason.
 std::string writeErrorText(int error);
 
-// "Unable to open file: " and the system's reason.
+// "Unable to open file: " and the system's reason, for an errno or as given.
 std::string openErrorText(int error);
+std::string openErrorText(const std::string& reason);
 
 // "out of memory".
 std::string outOfMemoryText();

@@ -108,7 +108,7 @@ bool checkOperands(Invocation& invocation, std::vector<std::string> operands,
     }
     if (!invocation.commandsFile && findCommand(operands.front()) != nullptr &&
         ::access(operands.front().c_str(), F_OK) != 0) {
-        problem = quoted(operands.front()) + " is a command: FILE comes before it";
+        problem = quotedBytes(operands.front()) + " is a command: FILE comes before it";
         return false;
     }
     invocation.file = operands.front();
@@ -145,7 +145,7 @@ bool take(const OptionEntry& entry, const char* value, Invocation& invocation,
             char* end = nullptr;
             const unsigned long jobs = std::strtoul(value, &end, 10);
             if (*value < '0' || *value > '9' || *end != '\0' || jobs == 0 || jobs > 1024) {
-                problem = "invalid number of jobs: " + quoted(value);
+                problem = "invalid number of jobs: " + quotedBytes(value);
                 return false;
             }
             invocation.jobs = static_cast<unsigned>(jobs);

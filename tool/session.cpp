@@ -31,10 +31,22 @@ RouteTable tableOf(const std::vector<Route>& routes) {
 }  // namespace
 
 Session::Session(const Invocation& invocation, InputFile& input, Output& out, Messages& messages)
-    : invocation_(invocation), input_(input), out_(out), messages_(messages) {}
+    : invocation_(invocation), input_(&input), out_(out), messages_(messages) {}
+
+Session::Session(const Invocation& invocation, QueryIndex index, std::vector<InputReading> inputs,
+                 Output& out, Messages& messages)
+    : invocation_(invocation),
+      input_(nullptr),
+      out_(out),
+      messages_(messages),
+      readings_(std::move(inputs)),
+      index_(std::move(index)) {
+    noteVertices();
+}
 
 bool Session::load(bool summary, bool listing) {
-    std::istream& stream = *input_.stream();
+    InputFile& input = *input_;
+    std::istream& stream = *input.stream();
     const bool directed = invocation_.directed;
     const auto keep = [&](const EdgeTriple* triples, std::size_t count) {
         listing_->add(triples, count);
@@ -53,27 +65,31 @@ bool Session::load(bool summary, bool listing) {
                              });
             }),
             directed);
-    } else if (summary && input_.canReadInParts() && jobs() > 1) {
-        index_.emplace(input_.readAt(), input_.size(), directed, report_, invocation_.header,
-                       jobs());
+    } else if (summary && input.canReadInParts() && jobs() > 1) {
+        index_.emplace(input.readAt(), input.size(), directed, report_, invocation_.header, jobs());
     } else if (summary) {
         index_.emplace(stream, directed, report_, invocation_.header);
     } else {
         readEdgeList(stream, invocation_.header, report_, keep);
     }
     if (index_) {
-        for (const char name : index_->vertexNames()) {
-            vertices_.set(slotOf(name));
-        }
+        noteVertices();
     }
+    readings_ = {{invocation_.file, report_, input.start(), input.startIsWhole()}};
     return !readError(report_);
+}
+
+void Session::noteVertices() {
+    for (const char name : index_->vertexNames()) {
+        vertices_.set(slotOf(name));
+    }
 }
 
 bool Session::readError(const LoadReport& report) {
     if (report.stop != LoadReport::Stop::inputError) {
         return false;
     }
-    say(readErrorText(input_.readError()));
+    say(readErrorText(input_->readError()));
     return true;
 }
 
@@ -91,7 +107,7 @@ EdgeEntries Session::edgeEntries() const {
 
 bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visit) {
     if (!listing_) {
-        std::istream* again = input_.readAgain();
+        std::istream* again = input_ ? input_->readAgain() : nullptr;
         if (again == nullptr) {
             say("cannot read the input again for its listing");
             return false;
@@ -138,4 +154,8 @@ const RouteTable& Session::leastWeightRoutesFrom(char from) {
 
 void Session::say(const std::string& message) {
     messages_.say(invocation_.file, message);
+}
+
+void Session::say(const InputReading& input, const std::string& message) {
+    messages_.say(input.name, message);
 }

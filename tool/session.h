@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "graph/Graph.h"
 #include "tool/fd_input.h"
@@ -25,9 +26,25 @@ inline std::size_t slotOf(char name) {
     return static_cast<unsigned char>(name);
 }
 
+// One input as it was read: its name in messages, how reading it went, and
+// its first bytes (at most FdStreamBuffer::kStartBytes, all of it when
+// `startIsWhole`), at which the notes on how it is written look.
+struct InputReading {
+    std::string name;
+    LoadReport report;
+    std::string start;
+    bool startIsWhole = false;
+};
+
 class Session {
   public:
+    // A session that reads FILE from `input` when loaded.
     Session(const Invocation& invocation, InputFile& input, Output& out, Messages& messages);
+
+    // A session over FILE as read elsewhere: the summary `index` of the table
+    // of `inputs`, read one after the other. It holds no listing.
+    Session(const Invocation& invocation, QueryIndex index, std::vector<InputReading> inputs,
+            Output& out, Messages& messages);
 
     // Reads FILE once: into the summary when `summary`, and into the listing
     // when `listing`. False after a read error, which it has reported.
@@ -35,10 +52,15 @@ class Session {
 
     const Invocation& invocation() const { return invocation_; }
     bool labelSetting() const { return invocation_.meaning == Meaning::labelSetting; }
-    const LoadReport& report() const { return report_; }
     const QueryIndex& index() const { return *index_; }
-    InputFile& input() { return input_; }
     Output& out() { return out_; }
+
+    // How reading each input of FILE went, in order: FILE alone, once loaded.
+    const std::vector<InputReading>& readings() const { return readings_; }
+
+    // Whether the edges themselves can be had, for the commands that print
+    // every one: not of a summary read elsewhere.
+    bool holdsEdges() const { return input_ != nullptr; }
 
     // Whether `name` names a vertex of the graph.
     bool isVertex(char name) const { return vertices_[slotOf(name)]; }
@@ -61,8 +83,10 @@ class Session {
     const RouteTable& routesFrom(char from);
     const RouteTable& leastWeightRoutesFrom(char from);
 
-    // Writes "graph-query: FILE: message" on standard error.
+    // Writes "graph-query: FILE: message" on standard error, or with
+    // `input` that input's name for FILE.
     void say(const std::string& message);
+    void say(const InputReading& input, const std::string& message);
 
   private:
     bool readError(const LoadReport& report);
@@ -70,11 +94,15 @@ class Session {
     // How many parts of a regular FILE to read at once.
     unsigned jobs() const;
 
+    // Notes the names the summary holds.
+    void noteVertices();
+
     const Invocation& invocation_;
-    InputFile& input_;
+    InputFile* input_;
     Output& out_;
     Messages& messages_;
     LoadReport report_;
+    std::vector<InputReading> readings_;
     std::optional<QueryIndex> index_;
     std::optional<EdgeListing> listing_;
     std::bitset<kNameCount> vertices_;

@@ -11,6 +11,8 @@ answers from it as the shell tool graph-query does::
 
 Vertex names are one-character str below U+0100: every byte value is a name
 (latin-1). Reading releases the GIL, so threads read different inputs at once.
+A Part summarizes one block of an edge list, to be merged in order with the
+next; graph_query.dask reads edge lists block by block on a Dask cluster.
 """
 from __future__ import annotations
 
@@ -21,11 +23,13 @@ from typing import Iterable, Optional
 
 from . import _core
 from ._errors import EdgeListError, NegativeCycleError, OrderError, Position, Report
+from ._part import Part, Start, from_parts
 from ._summary import Summary, vertex_code
 
-__all__ = ["read", "from_bytes", "from_edges", "Summary", "Report", "Position",
-           "EdgeListError", "NegativeCycleError", "OrderError"]
-for _public in (Summary, Report, Position, EdgeListError, NegativeCycleError, OrderError):
+__all__ = ["read", "from_bytes", "from_edges", "from_parts", "Summary", "Part", "Start",
+           "Report", "Position", "EdgeListError", "NegativeCycleError", "OrderError"]
+for _public in (Summary, Part, Start, Report, Position, EdgeListError, NegativeCycleError,
+                OrderError):
     _public.__module__ = __name__  # as users name them: graph_query.EdgeListError
 
 
@@ -77,7 +81,7 @@ def from_edges(edges: Iterable, directed: bool = False) -> Summary:
             raise ValueError(f"edges[{number}][2]: a weight is an int from -2**31 to "
                              f"2**31 - 1, not {weight!r}") from None
     index = _core.read_triples(bytes(sources), bytes(targets), weights, bool(directed))
-    return Summary(index, bool(directed), Report(edges_read=len(weights)))
+    return Summary(index, bool(directed), {None: Report(edges_read=len(weights))})
 
 
 def _jobs(jobs: Optional[int]) -> int:
@@ -97,4 +101,4 @@ def _summary(reading: tuple, directed: bool, strict: bool, filename: Optional[st
     report = Report._of(fields)
     if strict and (not report.complete or report.joined_weight):
         raise EdgeListError(report, filename)
-    return Summary(index, bool(directed), report)
+    return Summary(index, bool(directed), {filename: report})

@@ -4,6 +4,8 @@ from __future__ import annotations
 from dataclasses import dataclass
 from typing import NamedTuple, Optional
 
+from . import _core
+
 
 class Position(NamedTuple):
     """A place in an edge list: a byte offset from 0, line and byte column from 1."""
@@ -16,10 +18,7 @@ class Position(NamedTuple):
 def quoted(text: str) -> str:
     """`text` between single quotes as graph-query writes it: characters outside
     printable ASCII, the backslash and the quote as \\xHH; at most 40 of them."""
-    shown = "".join(
-        c if " " <= c <= "~" and c not in "\\'" else f"\\x{ord(c):02X}" for c in text[:40]
-    )
-    return f"'{shown}'" + ("..." if len(text) > 40 else "")
+    return _core.quoted(text.encode("latin-1"))
 
 
 @dataclass(frozen=True)
@@ -79,15 +78,7 @@ class Report:
     def reason(self) -> str:
         """Why reading stopped, in graph-query's words: "a weight is not a
         number (found 'x')"."""
-        item = "a header value" if self.in_header else "a weight"
-        return {
-            "end_of_input": "the end of the input",
-            "end_in_header": "the input ends inside the header",
-            "end_in_triple": "the input ends inside an edge triple",
-            "not_a_number": f"{item} is not a number (found {quoted(self.found)})",
-            "out_of_range": f"{item} is outside the int range (found {quoted(self.found)})",
-            "input_error": "a read error",
-        }.get(self.stop, self.stop)
+        return _core.describe_stop(self.stop, self.in_header, self.found.encode("latin-1"))
 
 
 class EdgeListError(ValueError):
@@ -108,8 +99,7 @@ class EdgeListError(ValueError):
             detail = f"reading stopped: {self.reason}; {report.edges_read} edges read before it"
         else:
             self.line, self.column = report.joined_at.line, report.joined_at.column
-            self.reason = (f"{quoted(report.joined_byte)} right after a weight is read as the "
-                           "next item")
+            self.reason = _core.describe_joined_weight(report.joined_byte.encode("latin-1"))
             detail = self.reason
         where = f"{filename}:" if filename is not None else ""
         super().__init__(f"{where}{self.line}:{self.column}: {detail}")

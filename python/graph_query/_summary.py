@@ -1,7 +1,7 @@
 """Summary: graph-query's answers on one edge list, from its summary."""
 from __future__ import annotations
 
-from typing import Dict, Optional
+from typing import Dict, List, Optional, Tuple
 
 from ._errors import NegativeCycleError, OrderError, Report, quoted
 
@@ -30,14 +30,18 @@ class Summary:
     rules (the first of parallel edges, names settled once, weight -1 entries
     never followed, the table's order). A name is a one-character str below
     U+0100 (ValueError otherwise); one the graph does not hold raises KeyError.
+    `reports` says how reading each input went, by name; `report`, for one input.
     """
 
-    def __init__(self, index, directed: bool, report: Report):
+    def __init__(self, index, directed: bool, reports: Dict[object, Report]):
         self._index = index
         self._names = {False: names_of(index.names(False)), True: names_of(index.names(True))}
         self._routes: Dict[tuple, dict] = {}
         self.directed = directed
-        self.report = report
+        # How reading each input went, by its name (a buffer's is None); `report`
+        # for a summary of one input.
+        self.reports = reports
+        self.report = next(iter(reports.values())) if len(reports) == 1 else None
 
     def names(self, label_setting: bool = False) -> str:
         """Every name once: in the order first read, each edge's source before
@@ -83,6 +87,30 @@ class Summary:
         left_out = "".join(name for name in self.names(label_setting) if name not in order)
         raise OrderError(order, left_out, kind, names, self.directed)
 
+    def components(self, label_setting: bool = False) -> List[str]:
+        """The components, as graph-query's components: strongly connected when
+        directed (each name reaches every other of its own), connected when not;
+        each its names in names() order, the components by their first name."""
+        return [names_of(names) for names in self._index.components(bool(label_setting))]
+
+    def matrix(self, label_setting: bool = False) -> Tuple[str, "numpy.ndarray"]:
+        """(names, cells): every distance, as graph-query's matrix, in a float64
+        numpy array whose rows are the sources and columns the targets, both in
+        the order of `names`: the least total weight, inf where unreachable,
+        -inf where a negative cycle leaves none. With label_setting, the
+        label-setting distances, names in the table's order."""
+        names, cells = self._index.matrix(bool(label_setting))
+        return names_of(names), cells
+
+    def tree(self, label_setting: bool = False) -> List[Tuple[str, str, int]]:
+        """A minimum spanning forest, as graph-query's tree: its edges (s, t, w)
+        in the order taken, each from the name first in names() order; parallel
+        edges at their least weight (with label_setting, the library's step
+        weights), loops left out. ValueError for a directed summary."""
+        if self.directed:
+            raise ValueError("'tree' needs an undirected graph: read with directed=False")
+        return [(chr(s), chr(t), w) for s, t, w in self._index.tree(bool(label_setting))]
+
     def to_networkx(self, label_setting: bool = False):
         """A networkx.DiGraph (directed) or Graph of the names in names() order,
         with one edge for each joined pair, weighing the least of its entries;
@@ -98,11 +126,12 @@ class Summary:
         return graph
 
     def __repr__(self) -> str:
-        names = self.names()
-        read = ("read to the end" if self.report.complete else
-                f"stopped at {self.report.line}:{self.report.column}")
+        names, report = self.names(), self.report
+        edges = sum(report.edges_read for report in self.reports.values())
+        read = (f"from {len(self.reports)} inputs" if report is None else "read to the end"
+                if report.complete else f"stopped at {report.line}:{report.column}")
         return (f"<graph_query.Summary of {len(names)} names {quoted(names)}, "
-                f"{self.report.edges_read} edges read, {read}>")
+                f"{edges} edges read, {read}>")
 
     # The one way from arguments to codes, and from routes to answers.
 

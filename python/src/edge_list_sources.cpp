@@ -139,6 +139,19 @@ std::optional<QueryIndex> readFile(const std::string& path, bool directed, EdgeL
     return error == 0 ? std::optional<QueryIndex>(std::move(index)) : std::nullopt;
 }
 
+std::optional<PartSummary> readFileRange(const std::string& path, const PartStart& start,
+                                         std::uint64_t end, bool directed, int& error) {
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.fd < 0) {
+        error = errno;
+        return std::nullopt;
+    }
+    std::atomic<int> readError{0};
+    PartSummary part(readAtOf(file.fd, readError), start, end, directed);
+    error = readError.load();
+    return error == 0 ? std::optional<PartSummary>(std::move(part)) : std::nullopt;
+}
+
 QueryIndex readMemory(const char* data, std::size_t size, bool directed, EdgeListHeader header,
                       unsigned jobs, LoadReport& report) {
     if (jobs <= 1) {

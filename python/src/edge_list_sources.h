@@ -5,6 +5,7 @@
 #define PYTHON_SRC_EDGE_LIST_SOURCES_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,15 @@
 // the file cannot be opened or a read fails. O(size / jobs).
 std::optional<QueryIndex> readFile(const std::string& path, bool directed, EdgeListHeader header,
                                    unsigned jobs, LoadReport& report, int& error);
+
+// readFileRange()
+//
+// Summarizes the bytes of the file at `path` from `start.offset` up to `end`
+// (or its end, if shorter) as a PartSummary. Returns nothing, with `error`
+// set to errno, when the file cannot be opened or a read fails.
+// O(end - start.offset).
+std::optional<PartSummary> readFileRange(const std::string& path, const PartStart& start,
+                                         std::uint64_t end, bool directed, int& error);
 
 // readMemory()
 //

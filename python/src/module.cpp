@@ -1,18 +1,25 @@
 // graph_query._core: the compiled half of the graph_query package, a thin
-// layer over QueryIndex. It speaks name codes (0 to 255) and bytes; the
-// Python half checks arguments, turns codes and bytes into one-character
-// str, and raises the exceptions.
+// layer over QueryIndex and PartSummary, and graph-query's own answering
+// over a summary read elsewhere. It speaks name codes (0 to 255) and bytes;
+// the Python half checks arguments, turns codes and bytes into
+// one-character str, and raises the exceptions.
+#include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
 #include <cstring>
 #include <functional>
+#include <istream>
+#include <limits>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "graph/Graph.h"
 #include "python/src/edge_list_sources.h"
+#include "tool/fd_input.h"
+#include "tool/query_tool.h"
 
 namespace py = pybind11;
 
@@ -60,24 +67,33 @@ class BufferView {
     Py_buffer view_;
 };
 
+// Every stop by the name graph_query.Report gives it, both ways.
+constexpr std::pair<LoadReport::Stop, const char*> kStopNames[] = {
+    {LoadReport::Stop::endOfInput, "end_of_input"},
+    {LoadReport::Stop::endInHeader, "end_in_header"},
+    {LoadReport::Stop::endInTriple, "end_in_triple"},
+    {LoadReport::Stop::notANumber, "not_a_number"},
+    {LoadReport::Stop::outOfRange, "out_of_range"},
+    {LoadReport::Stop::inputError, "input_error"},
+    {LoadReport::Stop::cannotOpen, "cannot_open"},
+};
+
 const char* stopName(LoadReport::Stop stop) {
-    switch (stop) {
-        case LoadReport::Stop::endOfInput:
-            return "end_of_input";
-        case LoadReport::Stop::endInHeader:
-            return "end_in_header";
-        case LoadReport::Stop::endInTriple:
-            return "end_in_triple";
-        case LoadReport::Stop::notANumber:
-            return "not_a_number";
-        case LoadReport::Stop::outOfRange:
-            return "out_of_range";
-        case LoadReport::Stop::inputError:
-            return "input_error";
-        case LoadReport::Stop::cannotOpen:
-            return "cannot_open";
+    for (const auto& [named, name] : kStopNames) {
+        if (named == stop) {
+            return name;
+        }
     }
     return "";
+}
+
+LoadReport::Stop stopNamed(const std::string& name) {
+    for (const auto& [stop, named] : kStopNames) {
+        if (name == named) {
+            return stop;
+        }
+    }
+    throw py::value_error("no stop is named '" + name + "'");
 }
 
 py::tuple positionTuple(const InputPosition& at) {
@@ -109,6 +125,73 @@ py::tuple routeTuple(const Route& route) {
     return py::make_tuple(static_cast<unsigned char>(route.target),
                           route.length ? py::cast(*route.length) : py::none(),
                           py::bytes(route.path), py::bytes(route.negativeCycle));
+}
+
+py::bytes namesOf(const std::string& names) {
+    return py::bytes(names);
+}
+
+py::list tripleList(const std::vector<EdgeTriple>& triples) {
+    py::list list;
+    for (const EdgeTriple& triple : triples) {
+        list.append(py::make_tuple(static_cast<unsigned char>(triple.source),
+                                   static_cast<unsigned char>(triple.target), triple.weight));
+    }
+    return list;
+}
+
+// A distance matrix as (names, rows by columns of float64): inf where
+// unreachable, -inf where a negative cycle leaves no least weight.
+py::tuple matrixTuple(const DistanceMatrix& matrix) {
+    const auto size = static_cast<py::ssize_t>(matrix.names.size());
+    py::array_t<double> cells({size, size});
+    auto at = cells.mutable_unchecked<2>();
+    for (py::ssize_t i = 0; i < size; ++i) {
+        for (py::ssize_t j = 0; j < size; ++j) {
+            const Distance& cell =
+                matrix.rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
+            at(i, j) = cell.kind == Distance::Kind::weight ? static_cast<double>(cell.weight)
+                       : cell.kind == Distance::Kind::unreachable
+                           ? std::numeric_limits<double>::infinity()
+                           : -std::numeric_limits<double>::infinity();
+        }
+    }
+    return py::make_tuple(namesOf(matrix.names), cells);
+}
+
+py::object startTuple(const std::optional<PartStart>& start) {
+    return start ? py::object(py::make_tuple(start->offset, start->column, start->header))
+                 : py::object(py::none());
+}
+
+// The reader runGraphQueryOver calls, made of the Python function `read`:
+// read(file, directed, header) gives ([(name, part, start, start_is_whole)
+// ...], None), or (None, (name, cannot_open, reason)) for an input that
+// could not be read. It runs with the GIL.
+OutsideReader outsideReaderOf(const py::function& read) {
+    return [read](const std::string& file, bool directed, EdgeListHeader header) {
+        py::gil_scoped_acquire gil;
+        const py::tuple result =
+            read(py::bytes(file), directed, header == EdgeListHeader::twoRecords);
+        OutsideReading reading;
+        if (!result[1].is_none()) {
+            const py::tuple failure = result[1];
+            reading.failedInput = failure[0].cast<std::string>();
+            reading.cannotOpen = failure[1].cast<bool>();
+            reading.reason = failure[2].cast<std::string>();
+            return reading;
+        }
+        std::vector<const PartSummary*> parts;
+        for (const py::handle input : result[0]) {
+            const py::tuple fields = py::reinterpret_borrow<py::tuple>(input);
+            const PartSummary& part = fields[1].cast<const PartSummary&>();
+            parts.push_back(&part);
+            reading.inputs.push_back({fields[0].cast<std::string>(), part.report(),
+                                      fields[2].cast<std::string>(), fields[3].cast<bool>()});
+        }
+        reading.index.emplace(parts);
+        return reading;
+    };
 }
 
 // (index or None, report fields, errno or 0) for a reading that may fail.
@@ -171,7 +254,148 @@ PYBIND11_MODULE(_core, module) {
                 }
                 return steps;
             },
-            "(source, target, weight) for every distinct step, as QueryIndex::steps.");
+            "(source, target, weight) for every distinct step, as QueryIndex::steps.")
+        .def(
+            "components",
+            [](const QueryIndex& index, bool labelSetting) {
+                py::list components;
+                for (const std::string& names : index.components(entriesOf(labelSetting))) {
+                    components.append(namesOf(names));
+                }
+                return components;
+            },
+            "The names of each component, as QueryIndex::components.")
+        .def(
+            "matrix",
+            [](const QueryIndex& index, bool labelSetting) {
+                return matrixTuple(labelSetting ? index.shortestDistanceMatrix()
+                                                : index.leastWeightMatrix(EdgeEntries::every));
+            },
+            "(names, float64 cells): every least total weight, or with label_setting every "
+            "label-setting distance.")
+        .def(
+            "tree",
+            [](const QueryIndex& index, bool labelSetting) {
+                return tripleList(index.spanningForest(entriesOf(labelSetting)));
+            },
+            "(source, target, weight) for every edge of the spanning forest, in the order taken.");
+
+    py::class_<PartSummary>(module, "Part", "A PartSummary, as graph_query.Part uses it.")
+        .def("merge", [](PartSummary& part,
+                         const PartSummary& later) { withoutGil([&] { part.merge(later); }); })
+        .def("report", [](const PartSummary& part) { return reportFields(part.report()); })
+        .def("start", [](const PartSummary& part) { return startTuple(part.start()); })
+        .def("end", &PartSummary::end)
+        .def("resume", [](const PartSummary& part) { return startTuple(part.resume()); })
+        .def("directed", &PartSummary::directed)
+        .def("to_bytes",
+             [](const PartSummary& part) {
+                 return py::bytes(withoutGil([&] { return part.toBytes(); }));
+             })
+        .def_static("from_bytes",
+                    [](py::bytes bytes) {
+                        const std::string form = bytes;
+                        return withoutGil([&] { return PartSummary::fromBytes(form); });
+                    })
+        .def("index",
+             [](const PartSummary& part) { return withoutGil([&] { return QueryIndex(part); }); });
+
+    module.def(
+        "read_part",
+        [](py::object buffer, std::uint64_t offset, std::uint64_t column, bool header,
+           bool directed) {
+            const BufferView view(buffer);
+            return withoutGil([&] {
+                return PartSummary(view.data(), view.size(), {offset, column, header}, directed);
+            });
+        },
+        py::arg("buffer"), py::arg("offset"), py::arg("column"), py::arg("header"),
+        py::arg("directed"), "The part of the bytes of any buffer, standing at the start given.");
+
+    module.def(
+        "read_file_part",
+        [](const std::string& path, std::uint64_t offset, std::uint64_t column, bool header,
+           std::uint64_t end, bool directed) {
+            int error = 0;
+            std::optional<PartSummary> part = withoutGil([&] {
+                return readFileRange(path, {offset, column, header}, end, directed, error);
+            });
+            return py::make_tuple(part ? py::cast(std::move(*part)) : py::none(), error);
+        },
+        py::arg("path"), py::arg("offset"), py::arg("column"), py::arg("header"), py::arg("end"),
+        py::arg("directed"), "(part or None, errno or 0) for the bytes of a file up to `end`.");
+
+    module.def(
+        "read_reader_part",
+        [](const py::function& readInto, std::uint64_t offset, std::uint64_t column, bool header,
+           std::uint64_t end, bool directed) {
+            // readInto(offset, memoryview) gives the bytes it put there, or -1
+            // after a failure it keeps; each call takes the GIL for itself.
+            const ReadAt readAt = [&](std::uint64_t at, char* bytes, std::size_t size) {
+                py::gil_scoped_acquire gil;
+                const long got =
+                    readInto(at, py::memoryview::from_memory(bytes, static_cast<py::ssize_t>(size)))
+                        .cast<long>();
+                if (got < 0) {
+                    throw std::runtime_error("read error");
+                }
+                return static_cast<std::size_t>(got);
+            };
+            return withoutGil([&] {
+                return PartSummary(readAt, {offset, column, header}, end, directed);
+            });
+        },
+        py::arg("read_into"), py::arg("offset"), py::arg("column"), py::arg("header"),
+        py::arg("end"), py::arg("directed"),
+        "The part of the bytes up to `end` that read_into(offset, memoryview) reads.");
+
+    module.def(
+        "index_of_inputs",
+        [](const std::vector<const PartSummary*>& inputs) {
+            return withoutGil([&] { return QueryIndex(inputs); });
+        },
+        "The index of the table of several inputs read one after the other.");
+
+    module.def(
+        "describe_stop",
+        [](const std::string& stop, bool inHeader, py::bytes found) {
+            LoadReport report;
+            report.stop = stopNamed(stop);
+            report.inHeader = inHeader;
+            report.found = found;
+            return describeStop(report);
+        },
+        "Why reading stopped, in graph-query's words.");
+
+    module.def(
+        "describe_joined_weight",
+        [](py::bytes byte) {
+            LoadReport report;
+            report.joinedByte = std::string(byte).at(0);
+            return describeJoinedWeight(report);
+        },
+        "What a weight joined to the byte given is read as, in graph-query's words.");
+
+    module.def(
+        "quoted", [](py::bytes text) { return quotedBytes(std::string(text)); },
+        "Bytes between single quotes as graph-query's messages show them.");
+
+    module.def(
+        "answer_over",
+        [](const std::vector<std::string>& args, const py::function& read,
+           const std::string& usagePreface) {
+            const OutsideReader reader = outsideReaderOf(read);
+            py::gil_scoped_release release;
+            FdStreamBuffer standardInputBuffer(0, /*owned=*/false);
+            std::istream standardInput(&standardInputBuffer);
+            Output out(1);
+            Output err(2);
+            ToolIo io{standardInput, out, err};
+            return runGraphQueryOver(args, io, reader, usagePreface);
+        },
+        py::arg("args"), py::arg("read"), py::arg("usage_preface"),
+        "graph-query's exit status for `args`, answered on standard output from what "
+        "read(file, directed, header) makes of FILE.");
 
     module.def(
         "read_file",

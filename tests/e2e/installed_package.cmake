@@ -39,14 +39,17 @@ function(build_with_pkg_config pc_dir name)
 endfunction()
 
 # The Python module, when built, imports from `site` alone (PYTHONPATH) in
-# the interpreter it is built for, and answers.
+# the interpreter it is built for, with its Dask reader when Dask is there,
+# and answers.
 function(import_python_module site)
     if(NOT PYTHON)
         return()
     endif()
     run(${CMAKE_COMMAND} -E env "PYTHONPATH=${site}" ${PYTHON_ENVIRONMENT}
-        ${PYTHON} -c "import sys, graph_query as gq
+        ${PYTHON} -c "import importlib.util, sys, graph_query as gq
 assert gq.__file__.startswith(sys.argv[2]), gq.__file__
+if importlib.util.find_spec('distributed'):
+    import graph_query.dask
 g = gq.read(sys.argv[1])
 print(g.path('A', 'D'), g.distance('A', 'D'))" "${TOOL_DIR}/../data/test1.txt" "${site}/"
         WORKING_DIRECTORY "${WORK_DIR}")

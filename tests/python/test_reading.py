@@ -33,16 +33,19 @@ def test_a_buffer_is_not_copied(tmp_path):
         before = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
         with mmap.mmap(file.fileno(), 0, access=mmap.ACCESS_READ) as mapped:
             g = gq.from_bytes(mapped, header=False, strict=False)
-    assert (g.names(), g.report.stop, g.report.line) == ("AB", "not_a_number", 2)
+            part = gq.Part(mapped, start=gq.Start()).summary()
+    for g in (g, part):
+        assert (g.names(), g.report.stop, g.report.line) == ("AB", "not_a_number", 2)
     assert resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - before < 256 << 10  # KiB
 
 
 # A buffer being read is exported and cannot be resized: this thread sees it
 # so only if reading released the GIL. A busy machine may not run it at once.
-def test_reading_lets_other_threads_run():
+@pytest.mark.parametrize("read", [gq.from_bytes, gq.Part])
+def test_reading_lets_other_threads_run(read):
     data, seen = bytearray(b"V 0\nE 0\n" + b"A B 1\n" * 3_000_000), 0
     for _ in range(5):
-        reader = threading.Thread(target=gq.from_bytes, args=(data,))
+        reader = threading.Thread(target=read, args=(data,))
         reader.start()
         while reader.is_alive():
             try:

@@ -1,0 +1,127 @@
+# graph_query.dask and its command line on a cluster of two worker processes
+# on this machine, against graph-query on the same files. Marked `cluster`,
+# for runs that cannot start worker processes.
+import concurrent.futures
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import numpy as np
+import pytest
+
+import graph_query as gq
+from test_reading import summary_of
+
+distributed, fsspec = pytest.importorskip("distributed"), pytest.importorskip("fsspec")
+import graph_query.dask as gqd  # noqa: E402
+
+pytestmark = pytest.mark.cluster
+COMMANDS = ["check", "distances A", "path A ~", "reachable ~ A", "topo", "components", "matrix",
+            "tree"]
+
+
+@pytest.fixture(scope="module")
+def client():
+    with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                                  host="127.0.0.1", dashboard_address=None) as cluster:
+        with distributed.Client(cluster) as client:
+            yield client
+
+
+# `count` random triples over the 94 printable names, each a line of 11 bytes
+# (weights of six digits, a fifth negative), with the header records unless
+# not `header`; `across`, some blanks line feeds, so that triples span lines.
+# A third of the way a weight runs into the next item (12.3456), and with
+# `stop` halfway one is not a number.
+def edge_list(count, seed, header=True, across=False, stop=False):
+    rng, lines = np.random.default_rng(seed), np.full((count, 11), 32, np.uint8)
+    lines[:, [0, 2]] = rng.integers(33, 127, (count, 2))
+    lines[:, 4:10], lines[:, 10] = rng.integers(48, 58, (count, 6)), 10
+    lines[rng.random(count) < 0.2, 4] = ord("-")
+    if across:
+        lines[:, [1, 3]] = np.where(rng.random((count, 2)) < 0.5, 10, 32)
+    lines[count // 3, 6] = ord(".")
+    if stop:
+        lines[count // 2, 4:10] = ord("x")
+    return b"V 94\nE 0\n" * header + lines.tobytes()
+
+
+def written(path, data):
+    path.write_bytes(data)
+    return str(path)
+
+
+# (status, standard output, messages) of `program` answering `commands`.
+def answers(program, path, options, commands=COMMANDS):
+    with open(f"{path}.commands", "w") as file:
+        file.write("\n".join(commands))
+    run = subprocess.run([*program, *options, "--commands", f"{path}.commands", path],
+                         capture_output=True, check=False, timeout=60)
+    lines = run.stderr.splitlines()
+    return run.returncode, run.stdout, [line for line in lines if line.startswith(b"graph-query:")]
+
+
+def on_cluster(client, blocksize):
+    return [sys.executable, "-m", "graph_query.dask", "--scheduler", client.scheduler.address,
+            f"--blocksize={blocksize}"]
+
+
+TOOL = [os.environ["GRAPH_QUERY"]]
+
+
+@pytest.mark.parametrize("case, blocksize", [("across", "2 MiB"), ("stop", "4 MiB"),
+                                             ("no header", "1 MiB")])
+def test_a_file_is_read_as_graph_query_reads_it(client, tmp_path, case, blocksize):
+    header, directed = case != "no header", case == "stop"
+    path = written(tmp_path / "edges.txt", edge_list(3_000_000, len(case), header,
+                                                     case == "across", case == "stop"))
+    options = ["--no-header"] * (not header) + ["-d"] * directed
+    assert answers(on_cluster(client, blocksize), path, options) == answers(TOOL, path, options)
+    g = gqd.read(path, directed, header, blocksize="1 MiB", client=client)
+    assert summary_of(g) == summary_of(gq.read(path, directed, header, strict=False))
+
+
+def test_several_files_are_the_union_of_their_edges(client, tmp_path):
+    first, last = edge_list(2_000_000, 1, stop=True), edge_list(2_000_000, 2, across=True)
+    paths = [written(tmp_path / name, data)
+             for name, data in [("a.txt", first), ("b.txt", b""), ("c.txt", last)]]
+    body = written(tmp_path / "body", first[9:9 + 11 * 1_000_000] + last[9:])
+    g = gqd.read(paths, blocksize="2 MiB", client=client)
+    assert summary_of(g)[0] == summary_of(gq.read(body, header=False, strict=False))[0]
+    assert g.reports == {path: gq.read(path, strict=False).report for path in paths}
+    glob = str(tmp_path / "*.txt")
+    assert answers(on_cluster(client, "3 MiB"), glob, [], COMMANDS[1:])[1] == answers(
+        TOOL, body, ["--no-header"], COMMANDS[1:])[1]
+    _, out, messages = answers(on_cluster(client, "3 MiB"), glob, [], ["check"])
+    checks = [answers(TOOL, path, [], ["check"]) for path in paths]  # each file's own
+    assert messages == sum((check[2] for check in checks), [])
+    assert out.splitlines()[3:] == [b"check: %s: %s" % (path.encode(), check[1].split(b"\n")[3][7:])
+                                    for path, check in zip(paths, checks)]
+    strict = pytest.raises(gq.EdgeListError, gqd.read, glob, client=client, strict=True)
+    assert strict.value.filename == paths[0]
+
+
+def test_a_worker_lost_midway_changes_nothing(client, tmp_path):
+    path = written(tmp_path / "edges.txt", edge_list(4_000_000, 3, across=True))
+    pids = client.run(os.getpid)
+    with concurrent.futures.ThreadPoolExecutor(1) as thread:
+        reading = thread.submit(gqd.read, path, blocksize="1 MiB", client=client)
+        while not any(client.has_what().values()):  # until a worker holds a part
+            time.sleep(0.002)
+        os.kill(pids[next(w for w, keys in client.has_what().items() if keys)], signal.SIGKILL)
+        assert not reading.done()
+        assert summary_of(reading.result(timeout=60)) == summary_of(gq.read(path, strict=False))
+    assert client.run(os.getpid) != pids
+
+
+# The client sees a file that no worker reaches: each block fails to be read.
+def test_a_block_that_cannot_be_read_names_its_file(client):
+    with fsspec.open("memory://edges.txt", "wb") as file:
+        file.write(b"A B 1\n" * 1000)
+    pytest.raises(OSError, gqd.read, "memory://edges.txt", blocksize=1000,
+                  client=client).match("memory://edges.txt")
+    run = subprocess.run([*on_cluster(client, 1000), "memory://edges.txt", "check"],
+                         capture_output=True, check=False, timeout=60)
+    assert (run.returncode, run.stdout) == (2, b"") and b"memory://edges.txt: " in run.stderr

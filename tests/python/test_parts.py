@@ -1,0 +1,76 @@
+# The analyses against graph-query, and part summaries merged in order
+# against reading whole.
+import pickle
+import random
+
+import pytest
+
+import graph_query as gq
+from edge_list_texts import graph_query, random_text
+from test_reading import summary_of
+
+
+# The lines graph-query prints for `command`, made of Python's answers.
+def tool_lines(g, command, ls):
+    if command == "components":
+        return [" ".join(names) for names in g.components(ls)]
+    if command == "matrix":
+        names, cells = g.matrix(ls)
+        text = lambda cell: str(cell) if abs(cell) == float("inf") else str(int(cell))
+        return ["\t" + "\t".join(names)] + [name + "".join("\t" + text(c) for c in row)
+                                            for name, row in zip(names, cells)]
+    edges = g.tree(ls)
+    return [f"({s},{t},{w})" for s, t, w in edges] + [f"total {sum(w for *_, w in edges)}"]
+
+
+@pytest.mark.parametrize("seed", range(6))
+def test_analyses_are_graph_querys(tmp_path, seed):
+    path = tmp_path / "edges.txt"
+    path.write_bytes(random_text(seed, dag=seed % 3 == 2))
+    for directed in (False, True):
+        g, commands = gq.read(path, directed=directed), ["components", "matrix", "tree"]
+        for ls in (False, True):
+            expected = graph_query(path, commands, *["-d"] * directed, *["-l"] * ls)
+            assert {c: tool_lines(g, c, ls) for c in commands[:2 + (not directed)]} == {
+                c: expected[c] for c in commands[:2 + (not directed)]}
+    pytest.raises(ValueError, g.tree).match("needs an undirected graph")
+
+
+# The parts of `data` cut right after the line feeds at `cuts`, each through
+# pickle, merged in order; one begun inside a triple is refused, then read
+# again where the one before goes on, from the file or the bytes.
+def merged(path, data, cuts, directed):
+    bounds = [0, *cuts, len(data)]
+    parts = [pickle.loads(pickle.dumps(gq.Part(memoryview(data)[a:b], directed,
+                                               gq.Start.line_start(a))))
+             for a, b in zip(bounds, bounds[1:])]
+    whole = parts[0]
+    for part, end in zip(parts[1:], bounds[2:]):
+        if whole.resume and part.start != whole.resume:
+            pytest.raises(ValueError, whole.merge, part).match("read the later part again")
+            part = gq.Part.from_file(path, True, whole.resume, end) if directed else gq.Part(
+                memoryview(data)[whole.resume.offset:end], False, whole.resume)
+        whole.merge(part)
+    return whole
+
+
+SMALL = [b"V 2\nE 5\nA B 1 \xc3\xa9\n2 C D 1.25\nC A\n-4\nA A 7\n",
+         b"V\n2\nE 5\nA B\n1\nB C x\nC A 2\n"]
+
+
+@pytest.mark.parametrize("seed", range(6))
+def test_parts_merge_into_what_reading_whole_gives(tmp_path, seed):
+    rng, path = random.Random(seed), tmp_path / "edges.txt"
+    data = SMALL[seed] if seed < 2 else bytes(  # some blanks line feeds: triples across lines
+        10 if c == 32 and rng.random() < 0.3 else c for c in random_text(seed))
+    path.write_bytes(data)
+    feeds = [at + 1 for at, c in enumerate(data[:-1]) if c == 10]
+    cuts = [[at] for at in feeds] + [feeds] if seed < 2 else [
+        sorted(rng.sample(feeds, min(20, len(feeds)))) for _ in range(4)]
+    for directed in (False, True):
+        whole = summary_of(gq.read(path, directed, strict=False))
+        assert summary_of(gq.Part.from_file(path, directed).summary()) == whole
+        for cut in cuts:
+            part = merged(path, data, cut, directed)
+            assert (summary_of(part.summary()), part.resume) == (
+                whole, gq.Start(len(data)) if whole[1].complete else None), cut
