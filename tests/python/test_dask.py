@@ -125,3 +125,14 @@ def test_a_block_that_cannot_be_read_names_its_file(client):
     run = subprocess.run([*on_cluster(client, 1000), "memory://edges.txt", "check"],
                          capture_output=True, check=False, timeout=60)
     assert (run.returncode, run.stdout) == (2, b"") and b"memory://edges.txt: " in run.stderr
+
+
+# A file read as it was listed: shorter since, it is an error; longer, the
+# bytes appended are not read.
+def test_a_file_changed_since_it_was_listed(client, tmp_path):
+    path = written(tmp_path / "edges.txt", b"A B 1\n" * 1000)
+    files = gqd.list_files(path, 1000)
+    written(tmp_path / "edges.txt", b"A B 1\n" * 900)
+    pytest.raises(OSError, gqd.summarize, files, client, False, False).match("changed")
+    written(tmp_path / "edges.txt", b"A B 1\n" * 1000 + b"C D 2\n")
+    assert gqd.summarize(files, client, False, False)[0].report.edges_read == 1000

@@ -104,9 +104,10 @@ def _blocks(size: int, blocksize: int) -> List[tuple]:
 def summarize(files: Files, client, directed: bool, header: bool) -> List[Part]:
     """One Part per file, the merge of its blocks' parts made on the cluster."""
     submit = lambda *args: client.submit(*args, pure=False)
-    parts = [[submit(_block_part, files.fs, path, name, offset, length, directed, header)
+    parts = [[submit(_block_part, files.fs, path, name, size, offset, length, directed, header)
               for offset, length in blocks]
-             for path, name, blocks in zip(files.paths, files.names, files.blocks)]
+             for path, name, size, blocks in zip(files.paths, files.names, files.sizes,
+                                                 files.blocks)]
     seams = client.gather([[submit(_seam, part) for part in file] for file in parts])
     wholes = []
     for path, name, file, bounds in zip(files.paths, files.names, parts, seams):
@@ -145,18 +146,24 @@ def _opened(fs, path: str, name: str):
 
 # The tasks, run on the workers.
 
-def _block_part(fs, path, name, offset, length, directed, header) -> Part:
+def _block_part(fs, path, name, size, offset, length, directed, header) -> Part:
     """The part of the block that read_block(file, offset, length, b"\\n") cuts:
     from the first line start at or after `offset` (0 itself) to the first
     after `offset + length` (or the end), found as read_block finds them; its
-    bytes are read a piece at a time, never held whole."""
+    bytes are read a piece at a time, never held whole. The file is read as it
+    was listed, `size` bytes: what was appended since is not read, and a file
+    that has lost bytes since is an error, never a shorter answer."""
     with _opened(fs, path, name) as file:
         file.seek(offset)
         fsspec.utils.seek_delimiter(file, b"\n", 2**16)
         start = file.tell()
         file.seek(offset + length)
         fsspec.utils.seek_delimiter(file, b"\n", 2**16)
-        return Part.from_file(file, directed, Start.line_start(start, header), file.tell())
+        end = min(file.tell(), size)
+        part = Part.from_file(file, directed, Start.line_start(start, header), end)
+    if part.end != end or start > end:
+        raise OSError(0, "the input changed while it was read", name)
+    return part
 
 
 def _reread_part(fs, path, name, start: Start, end: int, directed) -> Part:
