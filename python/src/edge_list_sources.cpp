@@ -1,17 +1,13 @@
 #include "python/src/edge_list_sources.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <istream>
-#include <memory>
 #include <streambuf>
 #include <system_error>
+
+#include "tool/fd_input.h"
 
 namespace {
 
@@ -38,118 +34,67 @@ class MemoryBuffer : public std::streambuf {
     char* const end_;
 };
 
-// A file descriptor read to its end. A failed read throws, which the reader
-// takes for a read error; `error()` keeps errno.
-class DescriptorBuffer : public std::streambuf {
+// A file opened as graph-query opens FILE: a regular file read as it is
+// when reading begins, by pread for parts; anything else as a stream. A path
+// "-" names a file of that name here, never standard input.
+class OpenedFile {
   public:
-    explicit DescriptorBuffer(int fd) : fd_(fd), block_(new char[kBlockBytes]) {}
+    explicit OpenedFile(const std::string& path)
+        : input_(path == "-" ? "./-" : path, noStandardInput_) {}
 
-    int error() const { return error_; }
+    InputFile& input() { return input_; }
 
-  protected:
-    int_type underflow() override {
-        ssize_t got;
-        while ((got = ::read(fd_, block_.get(), kBlockBytes)) < 0 && errno == EINTR) {
-        }
-        if (got < 0) {
-            error_ = errno;
-            throw std::system_error(error_, std::generic_category(), "read error");
-        }
-        setg(block_.get(), block_.get(), block_.get() + got);
-        return got == 0 ? traits_type::eof() : traits_type::to_int_type(block_[0]);
+    // errno of what failed: opening, or a read.
+    int error() const {
+        return input_.stream() == nullptr ? input_.openError() : input_.readError();
     }
 
   private:
-    const int fd_;
-    int error_ = 0;
-    std::unique_ptr<char[]> block_;
+    std::istream noStandardInput_{nullptr};
+    InputFile input_;
 };
-
-// Closes a descriptor when it goes.
-struct Descriptor {
-    explicit Descriptor(int fd) : fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-    const int fd;
-};
-
-// Reads a regular file by offset (pread, so that threads share it); a failed
-// read throws, keeping errno in `error`.
-ReadAt readAtOf(int fd, std::atomic<int>& error) {
-    return [fd, &error](std::uint64_t offset, char* bytes, std::size_t size) {
-        std::size_t got = 0;
-        while (got < size) {
-            const ssize_t read =
-                ::pread(fd, bytes + got, size - got, static_cast<off_t>(offset + got));
-            if (read < 0 && errno == EINTR) {
-                continue;
-            }
-            if (read < 0) {
-                const int failed = errno;
-                error.store(failed);
-                throw std::system_error(failed, std::generic_category(), "read error");
-            }
-            if (read == 0) {
-                break;
-            }
-            got += static_cast<std::size_t>(read);
-        }
-        return got;
-    };
-}
 
 }  // namespace
 
 std::optional<QueryIndex> readFile(const std::string& path, bool directed, EdgeListHeader header,
                                    unsigned jobs, LoadReport& report, int& error) {
-    error = 0;
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.fd < 0) {
-        error = errno;
-        return std::nullopt;
-    }
-    struct stat status;
-    if (::fstat(file.fd, &status) != 0) {
-        error = errno;
-        return std::nullopt;
-    }
-    if (S_ISREG(status.st_mode) && status.st_size > 0) {
-        // Parts are read on threads of their own, any of which may fail.
-        std::atomic<int> partError{0};
-        const ReadAt readAt = readAtOf(file.fd, partError);
+    OpenedFile file(path);
+    InputFile& input = file.input();
+    std::optional<QueryIndex> index;
+    if (input.stream() != nullptr) {
         try {
-            QueryIndex index(readAt, static_cast<std::uint64_t>(status.st_size), directed, report,
-                             header, jobs);
-            error = partError.load();
-            return error == 0 ? std::optional<QueryIndex>(std::move(index)) : std::nullopt;
-        } catch (const std::system_error& failed) {
-            error = failed.code().value();
-            return std::nullopt;
+            if (input.canReadInParts()) {
+                index.emplace(input.readAt(), input.size(), directed, report, header, jobs);
+            } else {
+                index.emplace(*input.stream(), directed, report, header);
+            }
+        } catch (const std::system_error&) {
+            // A part's read failed; its errno is kept.
         }
     }
-    DescriptorBuffer buffer(file.fd);
-    std::istream stream(&buffer);
-    QueryIndex index(stream, directed, report, header);
-    error = buffer.error();
-    return error == 0 ? std::optional<QueryIndex>(std::move(index)) : std::nullopt;
+    error = file.error();
+    return error == 0 ? std::move(index) : std::nullopt;
 }
 
 std::optional<PartSummary> readFileRange(const std::string& path, const PartStart& start,
                                          std::uint64_t end, bool directed, int& error) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.fd < 0) {
-        error = errno;
-        return std::nullopt;
+    OpenedFile file(path);
+    InputFile& input = file.input();
+    std::optional<PartSummary> part;
+    if (input.stream() != nullptr) {
+        // A file that cannot be read by offset is read as it comes; it holds
+        // no bytes of the range when its first read gives none.
+        const ReadAt readAt = input.canReadInParts()
+                                  ? input.readAt()
+                                  : ReadAt([](std::uint64_t, char*, std::size_t) { return 0; });
+        if (!input.canReadInParts() && input.stream()->peek() != EOF) {
+            error = ESPIPE;
+            return std::nullopt;
+        }
+        part.emplace(readAt, start, end, directed);
     }
-    std::atomic<int> readError{0};
-    PartSummary part(readAtOf(file.fd, readError), start, end, directed);
-    error = readError.load();
-    return error == 0 ? std::optional<PartSummary>(std::move(part)) : std::nullopt;
+    error = file.error();
+    return error == 0 ? std::move(part) : std::nullopt;
 }
 
 QueryIndex readMemory(const char* data, std::size_t size, bool directed, EdgeListHeader header,

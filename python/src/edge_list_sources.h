@@ -1,6 +1,7 @@
-// Where the Python module reads edge lists from: a file by its path, and
-// bytes in memory. Each is summarized into a QueryIndex as graph-query reads
-// FILE, without the GIL or any Python object, so that threads read at once.
+// Where the Python module reads edge lists from: a file by its path, opened
+// and read as graph-query opens and reads FILE, and bytes in memory. Each is summarized into a
+// QueryIndex as graph-query reads FILE, without the GIL or any Python object, so that threads read
+// at once.
 #ifndef PYTHON_SRC_EDGE_LIST_SOURCES_H_
 #define PYTHON_SRC_EDGE_LIST_SOURCES_H_
 
