@@ -204,8 +204,7 @@ std::string reportText(const LoadReport& r) {
                            : "") +
            (r.multiByteName ? " multibyte " + r.multiByteNameBytes + "@" + at(r.multiByteNameAt)
                             : "") +
-           " #" + std::to_string(r.fingerprint) +
-           (r.complete() == (r.stop == LoadReport::Stop::endOfInput) ? "" : " <complete()>");
+           " #" + std::to_string(r.fingerprint);
 }
 
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError,
@@ -245,6 +244,7 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
         differs("table", tableText(perTriple), tableText(graph)),
         differs("triples", ref.triples.size(), report.triples),
         differs("stop", static_cast<int>(ref.stop), static_cast<int>(report.stop)),
+        differs("complete", ref.stop == LoadReport::Stop::endOfInput, report.complete()),
         differs("inHeader", ref.inHeader, report.inHeader),
         differs("stoppedAt", at(ref.stoppedAt), reported(true, report.stoppedAt)),
         differs("found", ref.found, report.found),
@@ -287,47 +287,36 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
     std::vector<std::string> paths;
     const Distances distances = textbookDistances(graph, from, &paths);
     const std::string names = textbookNames(graph);
-    const std::vector<Route> routes = graph.shortestRoutes(from);
-    const std::vector<Route> least = graph.leastWeightRoutes(from);
-    const std::vector<Route> every = graph.leastWeightRoutes(from, EdgeEntries::every);
     const QueryIndex index(graph);
-    std::string difference = firstOf({
-        graph.shortestDistances(from) == distances ? "" : "shortestDistances",
-        leastWeightCertificate(graph, from, least, false, names),
-        leastWeightCertificate(graph, from, every, true, names),
-    });
-    for (std::size_t i = 0; i < targets.size() && difference.empty(); ++i) {
-        const char to = targets[i];
-        const auto found = std::find_if(distances.begin(), distances.end(),
-                                        [&](const auto& d) { return d.first == to; });
-        const auto distance = found == distances.end() ? std::nullopt : found->second;
-        const std::string path = found == distances.end()
-                                     ? ""
-                                     : paths[static_cast<std::size_t>(found - distances.begin())];
-        const auto route = std::find_if(routes.begin(), routes.end(),
-                                        [&](const Route& r) { return r.target == to; });
-        const std::string visited = targets.substr(i / 2, i % 3);
-        difference = firstOf({
-            differs("Reachable", distance.has_value(), graph.Reachable(from, to)),
-            differs("QueryIndex::Reachable", distance.has_value(), index.Reachable(from, to)),
-            differs("shortestDistance", text(distance), text(graph.shortestDistance(from, to))),
-            differs("Dijkstra",
-                    distance ? static_cast<int>(
-                                   std::clamp<std::int64_t>(*distance, INT32_MIN, INT32_MAX))
-                             : -1,
-                    graph.Dijkstra(from, to)),
-            differs("shortestPath", path, graph.shortestPath(from, to)),
-            differs("shortestRoutes", true,
-                    route == routes.end() || (route->length == distance && route->path == path)),
-            differs("adjacency helpers", textbookAdjacency(graph, from, to, visited),
-                    adjacency(graph, from, to, visited)),
-        });
-        if (!difference.empty()) {
-            difference += " (from " + std::to_string(static_cast<unsigned char>(from)) + " to " +
-                          std::to_string(static_cast<unsigned char>(to)) + ")";
-        }
+    std::vector<Route> routes;  // by the textbook
+    for (std::size_t i = 0; i < distances.size(); ++i) {
+        routes.push_back({distances[i].first, distances[i].second, paths[i], ""});
     }
-    return difference;
+    // Each target's reachability, by the graph and its index, distance, Dijkstra's int, path, and
+    // what the adjacency helpers do.
+    std::string expected, actual;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const char to = targets[i];
+        const Route route = names.find(to) < routes.size() ? routes[names.find(to)] : Route();
+        const std::optional<std::int64_t>& d = route.length;
+        const std::string visited = targets.substr(i / 2, i % 3);
+        expected += std::to_string(byte(to)) + (d ? " RR " : " -- ") + text(d) + " " +
+                    std::to_string(d ? std::clamp<std::int64_t>(*d, INT32_MIN, INT32_MAX) : -1) +
+                    " " + route.path + " " + textbookAdjacency(graph, from, to, visited) + "\n";
+        actual += std::to_string(byte(to)) + (graph.Reachable(from, to) ? " R" : " -") +
+                  (index.Reachable(from, to) ? "R " : "- ") +
+                  text(graph.shortestDistance(from, to)) + " " +
+                  std::to_string(graph.Dijkstra(from, to)) + " " + graph.shortestPath(from, to) +
+                  " " + adjacency(graph, from, to, visited) + "\n";
+    }
+    return firstOf({
+        graph.shortestDistances(from) == distances ? "" : "shortestDistances",
+        differs("shortestRoutes", routesText(routes), routesText(graph.shortestRoutes(from))),
+        leastWeightCertificate(graph, from, graph.leastWeightRoutes(from), false, names),
+        leastWeightCertificate(graph, from, graph.leastWeightRoutes(from, EdgeEntries::every), true,
+                               names),
+        differs(("queries from " + std::to_string(byte(from))).c_str(), expected, actual),
+    });
 }
 
 std::string indexDifference(const std::string& bytes, bool directed) {
