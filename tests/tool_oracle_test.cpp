@@ -317,15 +317,13 @@ int judge(Subject& s, bool label, const Lines& words, const Lines& lines, Lines&
         }
         const std::string why = lines.size() == 3 ? lines[2] : "";
         const bool cycle = why.rfind("cycle ", 0) == 0;
-        const TopoObstacle obstacle = {
-            why.empty() ? TopoObstacle::Kind::none
-            : cycle     ? TopoObstacle::Kind::cycle
-                        : TopoObstacle::Kind::hiddenEdge,
-            unspaced(why.substr(std::min<std::size_t>(why.size(), cycle ? 6 : 5),
-                                cycle ? std::string::npos : 3))};
-        expected = {
-            spaced(order), spaced(leftOut),
-            (cycle ? "cycle " : "edge ") + spaced(obstacle.vertices) + (cycle ? "" : " -1")};
+        const std::string walk = unspaced(why.substr(why.find(' ') + 1));
+        const TopoObstacle obstacle = {why.empty() ? TopoObstacle::Kind::none
+                                       : cycle     ? TopoObstacle::Kind::cycle
+                                                   : TopoObstacle::Kind::hiddenEdge,
+                                       cycle ? walk : walk.substr(0, 2)};
+        expected = {spaced(order), spaced(leftOut),
+                    cycle ? "cycle " + spaced(walk) : "edge " + spaced(obstacle.vertices) + " -1"};
         expected.resize(leftOut.empty() ? 1 : 3);
         EXPECT_EQ(topoCertificate(s.graph, order, obstacle, !label), "") << why;
         err.insert(err.end(), !leftOut.empty() && !s.directed,
