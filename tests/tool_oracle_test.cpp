@@ -1,23 +1,23 @@
 // graph-query judged from its contract on seeded random graphs written out as
-// edge-list text: every command, through --commands and in runs of its own,
-// in both meanings. Least weights and paths by their certificate,
-// reachability by the closure over every entry, orders by Kahn's method and
-// their obstacles' certificate, the -l answers by the textbook reference, the
-// listing and the picture by the table the same text loads; and every line
-// of standard error and every exit status.
+// edge-list text in a shuffled order: every command, through --commands and in
+// runs of its own, in both meanings. Least weights, paths, the matrix,
+// components and the spanning forest by their certificates, reachability by
+// the certified routes, orders by Kahn's method and their obstacles'
+// certificate, the -l answers by the textbook reference, the listing and the
+// pictures by the table the same text loads, what was read by plain `>>`
+// extraction; and every line of standard error and every exit status.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <set>
 #include <sstream>
-#include <tuple>
 
 #include "tests/graph_test_support.h"
 #include "tests/reference/certificates.h"
+#include "tests/reference/extraction_reference.h"
 #include "tests/reference/random_graphs.h"
 #include "tests/reference/textbook_reference.h"
 #include "tests/tool_harness.h"
@@ -28,10 +28,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using Routes = std::map<char, Route>;
-
-int byte(char c) {
-    return static_cast<unsigned char>(c);
-}
 
 Lines split(const std::string& text, char separator) {
     Lines parts;
@@ -74,65 +70,84 @@ Route routeOf(char target, const Lines& lines) {
     return route;
 }
 
+// A matrix as `matrix` writes it, a cell as a number, inf or -inf; and read back.
+Lines matrixText(const DistanceMatrix& matrix) {
+    Lines lines(matrix.rows.size() + 1);
+    for (std::size_t i = 0; i < matrix.rows.size(); ++i) {
+        lines[0] += '\t' + std::string(1, matrix.names[i]);
+        lines[i + 1] = matrix.names[i];
+        for (const Distance& d : matrix.rows[i]) {
+            lines[i + 1] += d.kind == Distance::Kind::weight ? '\t' + std::to_string(d.weight)
+                            : d.kind == Distance::Kind::unreachable ? "\tinf"
+                                                                    : "\t-inf";
+        }
+    }
+    return lines;
+}
+DistanceMatrix matrixOf(const Lines& lines) {
+    DistanceMatrix matrix;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Lines cells = split(lines[i], '\t');
+        matrix.rows.resize(i);
+        for (std::size_t j = 1; j < cells.size(); ++j) {
+            using Kind = Distance::Kind;
+            const Kind kind = cells[j] == "inf"    ? Kind::unreachable
+                              : cells[j] == "-inf" ? Kind::negativeCycle
+                                                   : Kind::weight;
+            if (i == 0) {
+                matrix.names += cells[j].substr(0, 1);
+            } else {
+                matrix.rows.back().push_back(
+                    {kind, kind == Kind::weight ? std::stoll(cells[j]) : 0});
+            }
+        }
+    }
+    return matrix;
+}
+
+std::string tripleText(char source, char target, std::int64_t weight) {
+    return std::string{'(', source, ',', target, ','} + std::to_string(weight) + ")";
+}
+
 // One graph as graph-query is given it, and what the oracle knows of it.
 struct Subject {
     std::string text;
     bool directed = true, header = true;
     int fault = 0;        // 0: read whole; 1: a weight joined to the next item; 2: a stop
     std::string warning;  // what reading says, after "graph-query: FILE: "
-    std::size_t edges = 0;
-    std::string order;  // names as first read, each triple's source before its target
+    std::string order;    // names as first read, each triple's source before its target
+    std::string pairs;    // each triple's source and target, as read
     Graph graph = Graph(std::vector<std::list<std::shared_ptr<Edge>>>());
     std::string sources;
     std::map<char, Routes> routes[2];  // by meaning (-l second), source and target
-    std::map<char, std::vector<bool>> reached;
+    // The analyses as answered, once judged: by meaning, and the least-weight ones.
+    std::vector<std::string> components[2];
+    std::vector<EdgeTriple> forest[2];
+    DistanceMatrix least;
 };
 
-// Marks the names reached from `from` over every entry, `from` included.
-void reach(const Graph& graph, char from, std::vector<bool>& reached) {
-    if (!reached[byte(from)]) {
-        reached[byte(from)] = true;
-        for (const auto& entry : textbookRow(graph, from)) {
-            reach(graph, entry->vertex, reached);
-        }
-    }
-}
-
-// The random graph's table as triples but those naming whitespace, which
-// reading skips; with or without the header records, loaded directed or not,
-// now and then with a joined weight or a stop at the end.
+// The random graph's table as triples in a shuffled order; with or without the
+// header records, loaded directed or not, now and then with a joined weight
+// or a stop at the end.
 Subject subjectOf(std::uint32_t seed, int maxNames, bool sample) {
     const RandomGraph built = randomGraph(seed, maxNames, seed % 3 == 0);
     Subject s;
     s.directed = seed % 5 != 2;
     s.header = seed % 2 == 0;
     s.fault = seed % 7 == 3 ? 1 : seed % 7 == 5 ? 2 : 0;
-    std::string body;
-    const auto read = [&](const std::string& names) {
-        for (const char name : names) {
-            s.order += s.order.find(name) == std::string::npos ? std::string(1, name) : "";
-        }
-    };
-    for (const auto& row : built.graph.adjList) {
-        for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
-            const std::string names = {row.front()->vertex, (*entry)->vertex};
-            if (!std::isspace(byte(names[0])) && !std::isspace(byte(names[1]))) {
-                body += spaced(names) + ' ' + std::to_string((*entry)->weight) + '\n';
-                read(names);
-                ++s.edges;
-            }
-        }
-    }
+    const std::string body = edgeListOf(built.graph, seed);
+    const std::size_t lines = std::count(body.begin(), body.end(), '\n');
     const std::string faults[] = {"", "A B 1.25\n", "A B x\n"};  // A B 1.25 is (A,B,1), (.,2,5)
     const std::string warnings[] = {
         "", "6: warning: '.' right after a weight is read as the next item",
         "5: warning: reading stopped: a weight is not a number (found 'x'); answering from the " +
-            std::to_string(s.edges) + (s.edges == 1 ? " edge" : " edges") + " read before it"};
-    s.warning = std::to_string(s.edges + (s.header ? 3 : 1)) + ":" + warnings[s.fault];
-    s.text = (s.header ? "V 1\nE " + std::to_string(s.edges) + "\n" : "") + body + faults[s.fault];
-    if (s.fault == 1) {
-        read("AB.2");
-        s.edges += 2;
+            std::to_string(lines) + (lines == 1 ? " edge" : " edges") + " read before it"};
+    s.warning = std::to_string(lines + (s.header ? 3 : 1)) + ":" + warnings[s.fault];
+    s.text = (s.header ? "V 1\nE " + std::to_string(lines) + "\n" : "") + body + faults[s.fault];
+    const Extraction read = extractByOperator(s.header ? s.text : "V 0 E 0\n" + s.text);
+    s.order = namesInOrder(read.triples);
+    for (const ExtractedTriple& t : read.triples) {
+        s.pairs += {t.source, t.target};
     }
     std::istringstream input(s.text);
     LoadReport report;
@@ -150,7 +165,6 @@ Subject subjectOf(std::uint32_t seed, int maxNames, bool sample) {
             const char to = distances[i].first;
             s.routes[1][from][to] = {to, distances[i].second, paths[i], ""};
         }
-        reach(s.graph, from, s.reached[from] = std::vector<bool>(kNameCount, false));
     }
     return s;
 }
@@ -183,86 +197,114 @@ std::string dotName(char c) {
            : byte(c) > 32 && byte(c) < 127 ? std::string(1, c)
                                            : std::string(hex);
 }
-
-using DotEdge = std::tuple<int, int, std::int64_t>;  // ends (undirected: in order) and weight
-
-DotEdge edgeKey(char u, char v, std::int64_t weight, bool directed) {
-    return {directed ? byte(u) : std::min(byte(u), byte(v)),
-            directed ? byte(v) : std::max(byte(u), byte(v)), weight};
+std::string dotText(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        escaped += c == ' ' ? " " : dotName(c);
+    }
+    return escaped;
 }
 
-// `dot [A [B]]`: every edge listed, undirected each once, names escaped;
-// with A, the last step of each route bold; with B too, the steps of the
-// route to B. The lines labelling vertices and the graph are not judged.
-void judgeDot(const Subject& s, bool label, const Lines& words, const Lines& lines) {
+// `dot [A [B] | components | tree]`: the listing's edges in its order,
+// undirected each once (from the lesser name, a loop's two entries once),
+// names escaped. Bold, on the first line of its ends at its weight: with A
+// the last step of each route, with B the steps of the route to B, with
+// `tree` the forest's edges; red, every line between the ends of a step of a
+// negative cycle met. With A each vertex labelled with its answer, with B
+// the graph; with `components`, each component's vertices in a colour of
+// their own.
+void judgeDot(const Subject& s, const std::string& names, bool label, const Lines& words,
+              const Lines& lines) {
+    // The start of the line drawing an edge of the ends; undirected, from the lesser name.
+    const auto drawn = [&](char u, char v) {
+        const bool swap = !s.directed && byte(u) > byte(v);
+        return "    \"" + dotName(swap ? v : u) + (s.directed ? "\" -> \"" : "\" -- \"") +
+               dotName(swap ? u : v) + "\" [label=\"";
+    };
+    std::map<std::string, int> bold;  // by the line's start and weight
+    std::set<std::string> red;        // by the line's start
     static const Routes none;
-    const char from = words.size() > 1 ? words[1][0] : '\0';
-    const Routes& routes = words.size() > 1 ? s.routes[label].at(from) : none;
+    const std::string kind = words.size() == 2 && words[1].size() > 1 ? words[1] : "";
+    const Routes& routes =
+        words.size() > 1 && kind.empty() ? s.routes[label].at(words[1][0]) : none;
     const std::string path = words.size() == 3 ? routes.at(words[2][0]).path : "";
-    const std::string drawn = words.size() == 2 ? (label ? textbookNames(s.graph) : s.order)
-                              : path.empty()    ? ""
-                                                : path.substr(1);  // the targets of bold steps
-    const std::string bold = ", style=bold, color=blue];", arrow = s.directed ? " -> " : " -- ";
-    std::map<std::string, std::pair<DotEdge, bool>> known;  // each entry's line in each style
-    std::multiset<DotEdge> entries, edges, bolds, steps;
+    for (const char to : words.size() == 3 ? (path.empty() ? "" : path.substr(1))
+                         : routes.empty()  ? ""
+                                           : names) {
+        const std::string& way = routes.at(to).path;
+        if (way.size() >= 2) {
+            const char last = way[way.size() - 2];
+            const std::int64_t before = last == words[1][0] ? 0 : *routes.at(last).length;
+            ++bold[drawn(last, to) + std::to_string(*routes.at(to).length - before)];
+        }
+    }
+    Lines expected = {s.directed ? "digraph G {" : "graph G {"};
+    for (const char to : words.size() == 3 ? words[2] : routes.empty() ? "" : names) {
+        const Route& route = routes.at(to);
+        for (std::size_t i = 1; i < route.negativeCycle.size(); ++i) {
+            red.insert(drawn(route.negativeCycle[i - 1], route.negativeCycle[i]));
+        }
+        const std::string style = route.length                  ? ""
+                                  : route.negativeCycle.empty() ? ", style=dashed"
+                                                                : ", color=red";
+        expected.push_back(
+            words.size() == 3
+                ? "    label=\"" + dotText(words[1] + " to " + to + ": " + answerText(route)) +
+                      "\";"
+                : "    \"" + dotName(to) + "\" [label=\"" + dotName(to) + "\\n" +
+                      (route.negativeCycle.empty() ? answerText(route) : "negative cycle") + "\"" +
+                      style + "];");
+    }
+    for (const EdgeTriple& e : kind == "tree" ? s.forest[label] : std::vector<EdgeTriple>()) {
+        ++bold[drawn(e.source, e.target) + std::to_string(e.weight)];
+    }
+    std::set<std::string> colours;
+    for (const std::string& component :
+         kind == "components" ? s.components[label] : std::vector<std::string>()) {
+        const std::string head = "\" [style=filled, fillcolor=\"";
+        const std::string first = "    \"" + dotName(component[0]) + head;
+        const std::string line = expected.size() < lines.size() ? lines[expected.size()] : "";
+        const std::string colour = line.rfind(first, 0) == 0 ? line.substr(first.size()) : "";
+        colours.insert(colour);
+        for (const char name : component) {
+            expected.push_back("    \"" + dotName(name) + head + colour);
+        }
+    }
+    EXPECT_EQ(colours.size(), kind == "components" ? s.components[label].size() : 0);
+    std::size_t loops = 0;
     for (const EdgeTriple& e : listing(s, label)) {
-        const DotEdge key = edgeKey(e.source, e.target, e.weight, s.directed);
-        entries.insert(key);
-        for (const std::string& end : {bold, ", color=red];"s, "];"s}) {
-            known["    \"" + dotName(e.source) + "\"" + arrow + "\"" + dotName(e.target) +
-                  "\" [label=\"" + std::to_string(e.weight) + "\"" + end] = {key, end == bold};
+        if (!s.directed &&
+            (byte(e.source) > byte(e.target) || (e.source == e.target && loops++ % 2 == 1))) {
+            continue;
         }
+        const std::string line = drawn(e.source, e.target) + std::to_string(e.weight);
+        int& marked = bold[line];
+        expected.push_back(line + "\"" + (marked > 0 ? ", style=bold, color=blue" : "") +
+                           (red.count(drawn(e.source, e.target)) ? ", color=red" : "") + "];");
+        marked -= marked > 0;
     }
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines.front(), s.directed ? "digraph G {" : "graph G {");
-    EXPECT_EQ(lines.back(), "}");
-    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
-        const auto edge = known.find(lines[i]);
-        if (lines[i].find("\"" + arrow + "\"") == std::string::npos) {
-            continue;  // a vertex's label, or the graph's
-        }
-        ASSERT_TRUE(edge != known.end()) << ::testing::PrintToString(lines[i]);
-        edges.insert(edge->second.first);
-        if (!s.directed) {
-            edges.insert(edge->second.first);  // an undirected edge is two entries
-        }
-        if (edge->second.second) {
-            bolds.insert(edge->second.first);
-        }
-    }
-    for (const char target : drawn) {
-        const std::string& way = routes.at(target).path;
-        const char last = way.size() >= 2 ? way[way.size() - 2] : from;
-        const std::int64_t before = last == from ? 0 : *routes.at(last).length;
-        const DotEdge step =
-            edgeKey(last, target, routes.at(target).length.value_or(0) - before, s.directed);
-        // With -l a step may weigh its first entry's -1, which is not drawn.
-        if (way.size() >= 2 && entries.count(step)) {
-            steps.insert(step);
-        }
-    }
-    EXPECT_EQ(edges, entries);
-    EXPECT_EQ(bolds, steps);
+    expected.push_back("}");
+    EXPECT_EQ(lines, expected);
 }
 
 // Judges the answer `lines` to the command `words` and returns its status;
 // appends to `err` the notes it must give, FILE being `file`.
-int judge(const Subject& s, bool label, const Lines& words, const Lines& lines, Lines& err,
+int judge(Subject& s, bool label, const Lines& words, const Lines& lines, Lines& err,
           const std::string& file) {
     const std::string names = label ? textbookNames(s.graph) : s.order;
+    const std::string note = "graph-query: " + file + ": note: ";
     Lines expected;
     int status = 0;
     if (words[0] == "dot") {
-        judgeDot(s, label, words, lines);
+        judgeDot(s, names, label, words, lines);
         return 0;
     } else if (words[0] == "list") {
         for (const EdgeTriple& e : listing(s, label)) {
-            expected.push_back(std::string{'(', e.source, ',', e.target, ','} +
-                               std::to_string(e.weight) + ")");
+            expected.push_back(tripleText(e.source, e.target, e.weight));
         }
     } else if (words[0] == "check") {
         // Where and why reading went wrong is not judged here.
-        expected = {"edges read: " + std::to_string(s.edges),
+        expected = {"edges read: " + std::to_string(s.pairs.size() / 2),
                     "rows: " + std::to_string(s.graph.vertexCount),
                     "names: " + std::to_string(s.order.size()),
                     s.fault && !lines.empty() ? lines.back() : "read to the end: yes"};
@@ -275,28 +317,84 @@ int judge(const Subject& s, bool label, const Lines& words, const Lines& lines, 
         }
         const std::string why = lines.size() == 3 ? lines[2] : "";
         const bool cycle = why.rfind("cycle ", 0) == 0;
-        const TopoObstacle obstacle = {
-            why.empty() ? TopoObstacle::Kind::none
-            : cycle     ? TopoObstacle::Kind::cycle
-                        : TopoObstacle::Kind::hiddenEdge,
-            unspaced(why.substr(std::min<std::size_t>(why.size(), cycle ? 6 : 5),
-                                cycle ? std::string::npos : 3))};
-        expected = {
-            spaced(order), spaced(leftOut),
-            (cycle ? "cycle " : "edge ") + spaced(obstacle.vertices) + (cycle ? "" : " -1")};
+        const std::string walk = unspaced(why.substr(why.find(' ') + 1));
+        const TopoObstacle obstacle = {why.empty() ? TopoObstacle::Kind::none
+                                       : cycle     ? TopoObstacle::Kind::cycle
+                                                   : TopoObstacle::Kind::hiddenEdge,
+                                       cycle ? walk : walk.substr(0, 2)};
+        expected = {spaced(order), spaced(leftOut),
+                    cycle ? "cycle " + spaced(walk) : "edge " + spaced(obstacle.vertices) + " -1"};
         expected.resize(leftOut.empty() ? 1 : 3);
         EXPECT_EQ(topoCertificate(s.graph, order, obstacle, !label), "") << why;
         err.insert(err.end(), !leftOut.empty() && !s.directed,
-                   "graph-query: " + file +
-                       ": note: an undirected edge is a cycle of two; use -d to order a directed "
-                       "graph");
+                   note + "an undirected edge is a cycle of two; use -d to order a directed graph");
         status = leftOut.empty() ? 0 : 1;
+    } else if (words[0] == "components") {
+        for (const std::string& line : lines) {
+            s.components[label].push_back(unspaced(line));
+            expected.push_back(spaced(s.components[label].back()));
+        }
+        EXPECT_EQ(componentsCertificate(s.graph, s.components[label], !label, names), "");
+    } else if (words[0] == "matrix") {
+        DistanceMatrix matrix = matrixOf(lines);
+        if (label) {
+            matrix = {names, {}};
+            for (const char from : names) {
+                matrix.rows.emplace_back();
+                for (const auto& [to, distance] : textbookDistances(s.graph, from)) {
+                    matrix.rows.back().push_back(
+                        {distance ? Distance::Kind::weight : Distance::Kind::unreachable,
+                         distance.value_or(0)});
+                }
+            }
+        } else {
+            EXPECT_EQ(leastWeightMatrixCertificate(s.graph, matrix, true, names), "");
+            s.least = matrix;
+        }
+        expected = matrixText(matrix);
+        std::size_t differ = 0;
+        for (std::size_t k = 0; k < names.size() * names.size(); ++k) {
+            const auto cell = [&](const DistanceMatrix& m) {
+                const Distance& d = m.rows.at(m.names.find(names[k / names.size()]))
+                                        .at(m.names.find(names[k % names.size()]));
+                return std::make_pair(d.kind, d.weight);
+            };
+            differ += cell(matrix) != cell(s.least);
+            status |= cell(matrix).first == Distance::Kind::negativeCycle;
+        }
+        err.insert(err.end(), differ > 0,
+                   note + std::to_string(differ) + " of " +
+                       std::to_string(names.size() * names.size()) +
+                       " cells are not the least total weight (answered without -l)");
+    } else if (words[0] == "tree") {
+        std::int64_t total = 0, least = 0;
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            s.forest[label].push_back(
+                line.size() < 7 ? EdgeTriple{0, 0, 0}
+                                : EdgeTriple{std::stoi(line.substr(5)), line[1], line[3]});
+            const EdgeTriple& e = s.forest[label].back();
+            expected.push_back(tripleText(e.source, e.target, e.weight));
+            total += e.weight;
+        }
+        for (const EdgeTriple& e : s.forest[0]) {
+            least += e.weight;
+        }
+        expected.push_back("total " + std::to_string(total));
+        EXPECT_EQ(spanningForestCertificate(s.graph, s.forest[label], !label, names,
+                                            label ? "" : s.pairs),
+                  "");
+        err.insert(err.end(), label && least != total,
+                   note + "a spanning forest of the least total weight weighs " +
+                       std::to_string(least) + " (answered without -l)");
     }
     for (const char to : words.size() == 1 ? "" : words.size() == 2 ? names : words[2]) {
         const Route& route = s.routes[label].at(words[1][0]).at(to);
         const Route& least = s.routes[0].at(words[1][0]).at(to);
-        const bool yes = label ? route.length.has_value() : s.reached.at(words[1][0])[byte(to)];
         if (words[0] == "reachable") {
+            // Every name reaches itself; one behind a negative cycle is reached.
+            const bool yes =
+                label ? route.length.has_value() : least.length || !least.negativeCycle.empty();
             expected = {yes ? "yes" : "no"};
             status = yes ? 0 : 1;
             continue;
@@ -304,7 +402,7 @@ int judge(const Subject& s, bool label, const Lines& words, const Lines& lines, 
         // With -l, a note wherever the answer is not the least total weight.
         if (label && answerText(least) != answerText(route)) {
             err.push_back(
-                "graph-query: " + file + ": note: " + words[1] + " to " + to + ": " +
+                note + words[1] + " to " + to + ": " +
                 (least.length ? "the least total weight is " : "no least total weight: ") +
                 answerText(least) + " (answered without -l)");
         }
@@ -335,13 +433,15 @@ Lines options(const Subject& s, bool label, unsigned variant) {
 }
 
 // Every query from the sources through one CMDFILE, with a comment, blank
-// lines and, but for every third variant, invalid lines among them; without
-// -l the routes pass their certificate. Every command on the whole graph, and
-// a few others, also in a run of its own, for its exit status.
+// lines and, but for every third variant, invalid lines among them (`tree`
+// of a directed graph is one); without -l the routes pass their certificate.
+// Every command on the whole graph, every invalid line, and a few others also
+// in a run of its own.
 void expectCommandsJudged(Subject& s, bool label, unsigned variant) {
     const bool invalid = variant % 3 != 0, fileOnStdin = variant % 2 == 0;
-    std::string text =
-        "# every command\nlist\ntopo\n"s + (invalid ? "bogus" : "") + "\ncheck\ndot\n";
+    std::string text = "# every command\nlist\ntopo\n"s + (invalid ? "bogus" : "") +
+                       "\ncheck\ndot\ncomponents\ndot components\nmatrix\n" +
+                       (invalid || !s.directed ? "tree\ndot tree\n" : "");
     for (const char from : s.sources) {
         for (const char to : s.order) {
             for (const std::string command : {"path", "distance", "reachable"}) {
@@ -374,36 +474,46 @@ void expectCommandsJudged(Subject& s, bool label, unsigned variant) {
         if (words.empty() || words[0] == "#") {
             continue;
         }
-        if (words[0] == "bogus" || (words[0] == "distance" && words.size() == 2)) {
-            err.push_back(
-                "graph-query: " + (fileOnStdin ? commandFile.path() : "standard input") + ": " +
-                std::to_string(n + 1) + ": " +
-                (words.size() == 1 ? "unknown command 'bogus'" : "'distance' takes 2 vertices"));
-            continue;
+        const std::string problem =
+            words[0] == "bogus"                           ? "unknown command 'bogus'"
+            : words[0] == "distance" && words.size() == 2 ? "'distance' takes 2 vertices"
+            : s.directed && words.back() == "tree" ? "'tree' needs an undirected graph: drop -d"
+                                                   : "";
+        Lines runErr = {"graph-query: " + problem,
+                        "Try 'graph-query --help' for more information."};
+        int status = 2;
+        if (!problem.empty()) {
+            err.push_back("graph-query: " + (fileOnStdin ? commandFile.path() : "standard input") +
+                          ": " + std::to_string(n + 1) + ": " + problem);
+            EXPECT_EQ(lines, Lines());
+        } else {
+            if (!label && words[0] == "path") {
+                paths.push_back(s.routes[0][words[1][0]][words[2][0]] =
+                                    routeOf(words[2][0], lines));
+            }
+            if (!label && words[0] == "distances") {
+                ASSERT_EQ(leastWeightCertificate(s.graph, words[1][0], paths, true, s.order), "")
+                    << byte(words[1][0]);
+                paths.clear();
+            }
+            const std::size_t notes = err.size();
+            status = judge(s, label, words, lines, err, file);
+            ASSERT_FALSE(::testing::Test::HasFailure()) << ::testing::PrintToString(words);
+            runErr = warning;
+            runErr.insert(runErr.end(), err.begin() + notes, err.end());
+            status = s.fault && words[0] != "check" ? 2 : status;
         }
-        if (!label && words[0] == "path") {
-            paths.push_back(s.routes[0][words[1][0]][words[2][0]] = routeOf(words[2][0], lines));
-        }
-        if (!label && words[0] == "distances") {
-            ASSERT_EQ(leastWeightCertificate(s.graph, words[1][0], paths, true, s.order), "")
-                << byte(words[1][0]);
-            paths.clear();
-        }
-        const std::size_t notes = err.size();
-        const int status = judge(s, label, words, lines, err, file);
-        ASSERT_FALSE(::testing::Test::HasFailure()) << ::testing::PrintToString(words);
         // A command line cannot carry NUL, which CMDFILE lines can.
-        if ((words.size() == 1 || random() % (commands.size() / 8 + 1) == 0) &&
+        if ((words.size() == 1 || words[1].size() > 1 || !problem.empty() ||
+             random() % (commands.size() / 8 + 1) == 0) &&
             commands[n].find('\0') == std::string::npos) {
-            Lines single = options(s, label, random()), runErr = warning;
+            Lines single = options(s, label, random());
             single.insert(single.end(), {"--", input});
             single.insert(single.end(), words.begin(), words.end());
-            runErr.insert(runErr.end(), err.begin() + notes, err.end());
             const ToolResult run = runTool(single, s.text);
             EXPECT_EQ(split(run.out, '\n'), lines) << ::testing::PrintToString(single);
             EXPECT_EQ(split(run.err, '\n'), runErr) << ::testing::PrintToString(single);
-            EXPECT_EQ(run.status, s.fault && words[0] != "check" ? 2 : status)
-                << ::testing::PrintToString(single);
+            EXPECT_EQ(run.status, status) << ::testing::PrintToString(single);
         }
     }
     EXPECT_EQ(at, out.size()) << "answers left over";

@@ -19,15 +19,10 @@ test1=$data/test1.txt
 list1=$'(A,B,6)\n(A,C,7)\n(B,A,6)\n(B,C,3)\n(C,A,7)\n(C,B,3)\n(C,E,8)\n(D,E,2)\n(E,D,2)\n(E,C,8)'
 failures=0 cases=0
 
-# run COMMAND...: runs it under a timeout, standard output to `out`, standard
-# error to `err` and the exit status in $status.
-run() {
-    timeout 20 "$@" >out 2>err
-    status=$?
-}
-# expect NAME STATUS STDOUT STDERR_REGEX: checks the last run; STDOUT is exact
-# (without its final line feed), STDERR_REGEX is an extended regex for all of
-# standard error.
+# expect NAME STATUS STDOUT STDERR_REGEX: checks the last run, its standard
+# output in `out`, its standard error in `err` and its status in $status;
+# STDOUT is exact (without its final line feed), STDERR_REGEX an extended
+# regex for all of standard error.
 expect() {
     cases=$((cases + 1))
     local got err
@@ -37,40 +32,41 @@ expect() {
         printf 'FAILED %s: status %s, stdout [%.300s], stderr [%.300s]\n' "$1" "$status" "$got" "$err"
     fi
 }
+# run COMMAND...: runs it under a timeout, for expect; check NAME STATUS
+# STDOUT STDERR_REGEX COMMAND...: runs COMMAND and expects so of it.
+run() { timeout 20 "$@" >out 2>err; status=$?; }
+check() { run "${@:5}"; expect "$@"; }
 
-run bash -c 'cat "$data/test1.txt" | "$gq" - list'
-expect pipe 0 "$list1" '^$'
+check pipe 0 "$list1" '^$' bash -c 'cat "$data/test1.txt" | "$gq" - list'
 mkfifo fifo cmdfifo
 timeout 20 bash -c 'cat "$data/test1.txt" >fifo' &
-run "$gq" fifo path A D
-expect fifo 0 $'A C E D\n17' '^$'
+check fifo 0 $'A C E D\n17' '^$' "$gq" fifo path A D
 # A weight split across two reads of a pipe is still one number.
-run bash -c '{ printf "V 1 E 1\nA B 1"; sleep 0.2; printf "23\n"; } | "$gq" --directed - list'
-expect split_read 0 '(A,B,123)' '^$'
+check split_read 0 '(A,B,123)' '^$' \
+    bash -c '{ printf "V 1 E 1\nA B 1"; sleep 0.2; printf "23\n"; } | "$gq" --directed - list'
 cp "$test1" ./-f
-run "$gq" -- -f distance A D
-expect file_named_-f 0 17 '^$'
+check file_named_-f 0 17 '^$' "$gq" -- -f distance A D
 
 timeout 20 bash -c 'printf "distance A D\npath A D\n" >cmdfifo' &
-run "$gq" --commands cmdfifo "$test1"
-expect commands_from_fifo 0 $'distance A D: 17\npath A D: A C E D\npath A D: 17' '^$'
+check commands_from_fifo 0 $'distance A D: 17\npath A D: A C E D\npath A D: 17' '^$' \
+    "$gq" --commands cmdfifo "$test1"
 for ((i = 0; i < 500; i++)); do printf 'distance A C\ndistance D A\n'; done >many
-run bash -c '"$gq" --directed --commands - "$data/test1.txt" <many | sort | uniq -c'
-expect commands_1000_lines 0 $'    500 distance A C: 7\n    500 distance D A: unreachable' '^$'
+check commands_1000_lines 0 $'    500 distance A C: 7\n    500 distance D A: unreachable' '^$' \
+    bash -c '"$gq" --directed --commands - "$data/test1.txt" <many | sort | uniq -c'
 # With standard input closed, opening FILE must not make it the commands.
-run "$gq" --commands - "$test1" <&-
-expect commands_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$'
-run "$gq" --commands many - <&-
-expect file_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$'
+check commands_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$' \
+    "$gq" --commands - "$test1" <&-
+check file_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$' \
+    "$gq" --commands many - <&-
 
-run bash -c '"$gq" "$data/test1.txt" list >/dev/full'
-expect dev_full 2 '' '^graph-query: standard output: write error: No space left on device$'
-run bash -c '"$gq" "$data/test1.txt" reachable A B >&-'
-expect closed_stdout 2 '' '^graph-query: standard output: write error: Bad file descriptor$'
+check dev_full 2 '' '^graph-query: standard output: write error: No space left on device$' \
+    bash -c '"$gq" "$data/test1.txt" list >/dev/full'
+check closed_stdout 2 '' '^graph-query: standard output: write error: Bad file descriptor$' \
+    bash -c '"$gq" "$data/test1.txt" reachable A B >&-'
 
 awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 1000000; i++) print "A B 1" }' >big
-run bash -c 'trap "" PIPE; "$gq" big list | head -n 1; exit "${PIPESTATUS[0]}"'
-expect epipe_ignored 2 '(A,B,1)' '^graph-query: standard output: write error: Broken pipe$'
+check epipe_ignored 2 '(A,B,1)' '^graph-query: standard output: write error: Broken pipe$' \
+    bash -c 'trap "" PIPE; "$gq" big list | head -n 1; exit "${PIPESTATUS[0]}"'
 start=$SECONDS
 run bash -c 'env --default-signal=PIPE "$gq" big list | head -n 1; exit "${PIPESTATUS[0]}"'
 ((SECONDS - start <= 10)) || status="$status after $((SECONDS - start)) s"
@@ -80,11 +76,11 @@ if [[ $sanitized != 1 ]]; then
     awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 5000000; i++) print "A B 1" }' >huge
     # Status 2, not an abort: no "terminate called", no core dump. The
     # listing of 10,000,000 entries takes 80 MB.
-    run bash -c 'ulimit -c 0; prlimit --as=60000000 "$gq" huge list'
-    expect out_of_memory 2 '' '^graph-query: huge: out of memory$'
+    check out_of_memory 2 '' '^graph-query: huge: out of memory$' \
+        bash -c 'ulimit -c 0; prlimit --as=60000000 "$gq" huge list'
     # An endless command line exhausts memory too: it is no read error.
-    run prlimit --as=200000000 "$gq" --commands /dev/zero "$test1"
-    expect commands_out_of_memory 2 '' '^graph-query: /dev/zero: out of memory$'
+    check commands_out_of_memory 2 '' '^graph-query: /dev/zero: out of memory$' \
+        prlimit --as=200000000 "$gq" --commands /dev/zero "$test1"
 fi
 
 # One run, one input: FILE grows, is rewritten in place, is cut, between the
@@ -119,8 +115,8 @@ awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 4000000; i++)
     printf "%c %c %d%s", 33 + i % 94, 33 + i * 7 % 93, i % 2001 - 1000, i % 3 ? " " : "\n" }' >parts
 answers() { "$gq" -j "$1" parts check; "$gq" -d -j "$1" parts distances '!'; "$gq" -j "$1" parts topo; }
 export -f answers
-run bash -c 'diff <(answers 1 2>&1) <(answers 3 2>&1) && answers 3 | head -1'
-expect parts_as_stream 0 'edges read: 4000000' '^$'
+check parts_as_stream 0 'edges read: 4000000' '^$' \
+    bash -c 'diff <(answers 1 2>&1) <(answers 3 2>&1) && answers 3 | head -1'
 
 # Every fast-path kernel this processor runs reads that file alike, as the
 # portable code does; a kernel that is not one is an error.
@@ -135,18 +131,18 @@ expect kernel_unknown 2 '' "^graph-query: GRAPH_FAST_PATH: no fast-path kernel '
 
 # The picture renders, with the path drawn.
 if command -v dot >/dev/null; then
-    run bash -c '"$gq" -d "$data/test2.txt" dot A F | dot -Tsvg | grep -c "stroke=\"blue\""'
-    expect picture 0 4 '^$'
+    check picture 0 4 '^$' \
+        bash -c '"$gq" -d "$data/test2.txt" dot A F | dot -Tsvg | grep -c "stroke=\"blue\""'
 fi
 
 # The sanitizer runtime must otherwise come first among the loaded libraries.
 preload_asan=${ASAN_OPTIONS-}
 [[ $sanitized == 1 ]] && preload_asan=${preload_asan:+$preload_asan:}verify_asan_link_order=0
 awk 'BEGIN { print "V 1 E 1"; for (i = 0; i < 10000; i++) print "A B 1" }' >mid
-run env LD_PRELOAD="$shim" ASAN_OPTIONS="$preload_asan" GRAPH_QUERY_READ_LIMIT=30000 "$gq" mid list
-expect read_error_halfway 2 '' '^graph-query: mid: read error: Input/output error$'
-run env LD_PRELOAD="$shim" ASAN_OPTIONS="$preload_asan" GRAPH_QUERY_READ_LIMIT=100000 "$gq" mid check
-expect read_error_shim_idle 0 $'edges read: 10000\nrows: 2\nnames: 2\nread to the end: yes' '^$'
+check read_error_halfway 2 '' '^graph-query: mid: read error: Input/output error$' \
+    env LD_PRELOAD="$shim" ASAN_OPTIONS="$preload_asan" GRAPH_QUERY_READ_LIMIT=30000 "$gq" mid list
+check read_error_shim_idle 0 $'edges read: 10000\nrows: 2\nnames: 2\nread to the end: yes' '^$' \
+    env LD_PRELOAD="$shim" ASAN_OPTIONS="$preload_asan" GRAPH_QUERY_READ_LIMIT=100000 "$gq" mid check
 
 echo "$((cases - failures)) of $cases cases passed"
 ((failures == 0))

@@ -14,11 +14,6 @@ namespace {
 
 using Weight = std::optional<std::int64_t>;
 
-// Names index the tables as unsigned bytes, so NUL and bytes above 127 are names like any other.
-int byte(char c) {
-    return static_cast<unsigned char>(c);
-}
-
 // What the table holds from name u to name v, names being bytes; only the
 // graph's names have room, so that a small graph makes a small table.
 struct Table {

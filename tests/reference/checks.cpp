@@ -1,7 +1,6 @@
 #include "tests/reference/checks.h"
 
 #include <algorithm>
-#include <cctype>
 #include <queue>
 #include <random>
 #include <sstream>
@@ -110,22 +109,6 @@ std::uint64_t fingerprint(const std::string& bytes) {
     return sum;
 }
 
-// The names of `bytes` read as an edge list, source before target, in the
-// order first read.
-std::string namesRead(const std::string& bytes, EdgeListHeader header) {
-    std::istringstream in(bytes);
-    char c;
-    int value;
-    std::string names;
-    if (header == EdgeListHeader::none || (in >> c >> value >> c >> value)) {
-        for (char s, t; in >> s >> t >> value;) {
-            names += names.find(s) == std::string::npos ? std::string(1, s) : "";
-            names += names.find(t) == std::string::npos ? std::string(1, t) : "";
-        }
-    }
-    return names;
-}
-
 // What a part's summary tells, in order: rows, names, in-degrees and each
 // row's neighbours.
 std::string summaryText(const PartSummary& part) {
@@ -190,39 +173,6 @@ std::string positionText(const InputPosition& p) {
     return std::to_string(p.offset) + "/" + std::to_string(p.line) + ":" + std::to_string(p.column);
 }
 
-// The analyses of `index`, of `graph`'s table, with EdgeEntries::every ties following
-// `namesRead` and `pairsRead` (two bytes a pair; "" for a walk of the rows).
-std::string analysesOf(const Graph& graph, const QueryIndex& index, const std::string& namesRead,
-                       const std::string& pairsRead) {
-    const std::string names = textbookNames(graph);
-    const DistanceMatrix shortest = index.shortestDistanceMatrix();
-    std::string difference = differs("names of the label-setting matrix", names, shortest.names);
-    for (std::size_t i = 0; i < names.size() && difference.empty(); ++i) {
-        std::string expected, actual;
-        for (const auto& distance : textbookDistances(graph, names[i])) {
-            expected += text(distance.second) + " ";
-        }
-        for (const Distance& cell : shortest.rows.at(i)) {
-            actual += cell.kind == Distance::Kind::weight        ? std::to_string(cell.weight) + " "
-                      : cell.kind == Distance::Kind::unreachable ? "none "
-                                                                 : "cycle ";
-        }
-        difference = differs(("label-setting row " + std::to_string(i)).c_str(), expected, actual);
-    }
-    for (const bool every : {false, true}) {
-        const EdgeEntries rule = every ? EdgeEntries::every : EdgeEntries::neighbours;
-        const std::string& order = every ? namesRead : names;
-        const std::string found = firstOf({
-            componentsCertificate(graph, index.components(rule), every, order),
-            leastWeightMatrixCertificate(graph, index.leastWeightMatrix(rule), every, order),
-            spanningForestCertificate(graph, index.spanningForest(rule), every, order,
-                                      every ? pairsRead : ""),
-        });
-        difference = firstOf({difference, found.empty() ? "" : (every ? "every: " : "") + found});
-    }
-    return difference;
-}
-
 }  // namespace
 
 std::string tableText(const Graph& graph) {
@@ -254,8 +204,7 @@ std::string reportText(const LoadReport& r) {
                            : "") +
            (r.multiByteName ? " multibyte " + r.multiByteNameBytes + "@" + at(r.multiByteNameAt)
                             : "") +
-           " #" + std::to_string(r.fingerprint) +
-           (r.complete() == (r.stop == LoadReport::Stop::endOfInput) ? "" : " <complete()>");
+           " #" + std::to_string(r.fingerprint);
 }
 
 std::string loadingDifference(const std::string& bytes, bool directed, bool readError,
@@ -295,6 +244,7 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
         differs("table", tableText(perTriple), tableText(graph)),
         differs("triples", ref.triples.size(), report.triples),
         differs("stop", static_cast<int>(ref.stop), static_cast<int>(report.stop)),
+        differs("complete", ref.stop == LoadReport::Stop::endOfInput, report.complete()),
         differs("inHeader", ref.inHeader, report.inHeader),
         differs("stoppedAt", at(ref.stoppedAt), reported(true, report.stoppedAt)),
         differs("found", ref.found, report.found),
@@ -316,90 +266,57 @@ std::string answersDifference(const Graph& graph, const QueryIndex& index, bool 
 
 std::string graphDifference(const Graph& graph) {
     const std::string names = textbookNames(graph);
-    return firstOf({
-        differs("vertexNames", names, graph.vertexNames()),
-        differs("topoSort", textbookTopoSort(graph, false, names), graph.topoSort()),
-        differs("topoSort(every)", textbookTopoSort(graph, true, names),
-                graph.topoSort(EdgeEntries::every)),
-        topoCertificate(graph, graph.topoSort(), graph.topoObstacle(), false),
-        topoCertificate(graph, graph.topoSort(EdgeEntries::every),
-                        graph.topoObstacle(EdgeEntries::every), true),
-        answersDifference(graph, QueryIndex(graph), true),
-    });
+    const QueryIndex index(graph);
+    std::string difference = firstOf({differs("vertexNames", names, graph.vertexNames()),
+                                      answersDifference(graph, index, true)});
+    for (const bool every : {false, true}) {
+        const EdgeEntries rule = every ? EdgeEntries::every : EdgeEntries::neighbours;
+        const std::string found = firstOf({
+            differs("topoSort", textbookTopoSort(graph, every, names), graph.topoSort(rule)),
+            topoCertificate(graph, graph.topoSort(rule), graph.topoObstacle(rule), every),
+            componentsCertificate(graph, index.components(rule), every, names),
+            leastWeightMatrixCertificate(graph, index.leastWeightMatrix(rule), every, names),
+            spanningForestCertificate(graph, index.spanningForest(rule), every, names, ""),
+        });
+        difference = firstOf({difference, found.empty() ? "" : (every ? "every: " : "") + found});
+    }
+    return difference;
 }
 
 std::string queryDifference(const Graph& graph, char from, const std::string& targets) {
     std::vector<std::string> paths;
     const Distances distances = textbookDistances(graph, from, &paths);
     const std::string names = textbookNames(graph);
-    const std::vector<Route> routes = graph.shortestRoutes(from);
-    const std::vector<Route> least = graph.leastWeightRoutes(from);
-    const std::vector<Route> every = graph.leastWeightRoutes(from, EdgeEntries::every);
     const QueryIndex index(graph);
-    std::string difference = firstOf({
-        graph.shortestDistances(from) == distances ? "" : "shortestDistances",
-        leastWeightCertificate(graph, from, least, false, names),
-        leastWeightCertificate(graph, from, every, true, names),
-    });
-    for (std::size_t i = 0; i < targets.size() && difference.empty(); ++i) {
+    std::vector<Route> routes;  // by the textbook
+    for (std::size_t i = 0; i < distances.size(); ++i) {
+        routes.push_back({distances[i].first, distances[i].second, paths[i], ""});
+    }
+    // Each target's reachability, by the graph and its index, distance, Dijkstra's int, path, and
+    // what the adjacency helpers do.
+    std::string expected, actual;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
         const char to = targets[i];
-        const auto found = std::find_if(distances.begin(), distances.end(),
-                                        [&](const auto& d) { return d.first == to; });
-        const auto distance = found == distances.end() ? std::nullopt : found->second;
-        const std::string path = found == distances.end()
-                                     ? ""
-                                     : paths[static_cast<std::size_t>(found - distances.begin())];
-        const auto route = std::find_if(routes.begin(), routes.end(),
-                                        [&](const Route& r) { return r.target == to; });
+        const Route route = names.find(to) < routes.size() ? routes[names.find(to)] : Route();
+        const std::optional<std::int64_t>& d = route.length;
         const std::string visited = targets.substr(i / 2, i % 3);
-        difference = firstOf({
-            differs("Reachable", distance.has_value(), graph.Reachable(from, to)),
-            differs("QueryIndex::Reachable", distance.has_value(), index.Reachable(from, to)),
-            differs("shortestDistance", text(distance), text(graph.shortestDistance(from, to))),
-            differs("Dijkstra",
-                    distance ? static_cast<int>(
-                                   std::clamp<std::int64_t>(*distance, INT32_MIN, INT32_MAX))
-                             : -1,
-                    graph.Dijkstra(from, to)),
-            differs("shortestPath", path, graph.shortestPath(from, to)),
-            differs("shortestRoutes", true,
-                    route == routes.end() || (route->length == distance && route->path == path)),
-            differs("adjacency helpers", textbookAdjacency(graph, from, to, visited),
-                    adjacency(graph, from, to, visited)),
-        });
-        if (!difference.empty()) {
-            difference += " (from " + std::to_string(static_cast<unsigned char>(from)) + " to " +
-                          std::to_string(static_cast<unsigned char>(to)) + ")";
-        }
+        expected += std::to_string(byte(to)) + (d ? " RR " : " -- ") + text(d) + " " +
+                    std::to_string(d ? std::clamp<std::int64_t>(*d, INT32_MIN, INT32_MAX) : -1) +
+                    " " + route.path + " " + textbookAdjacency(graph, from, to, visited) + "\n";
+        actual += std::to_string(byte(to)) + (graph.Reachable(from, to) ? " R" : " -") +
+                  (index.Reachable(from, to) ? "R " : "- ") +
+                  text(graph.shortestDistance(from, to)) + " " +
+                  std::to_string(graph.Dijkstra(from, to)) + " " + graph.shortestPath(from, to) +
+                  " " + adjacency(graph, from, to, visited) + "\n";
     }
-    return difference;
-}
-
-std::string analysesDifference(const Graph& graph, std::uint32_t shuffle, bool directed) {
-    std::vector<EdgeTriple> triples;
-    for (const auto& row : graph.adjList) {
-        for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
-            const char source = row.front()->vertex, target = (*entry)->vertex;
-            if (!std::isspace(static_cast<unsigned char>(source)) &&
-                !std::isspace(static_cast<unsigned char>(target))) {
-                triples.push_back({(*entry)->weight, source, target});
-            }
-        }
-    }
-    std::shuffle(triples.begin(), triples.end(), std::mt19937(shuffle));
-    std::string input, pairsRead;
-    for (const EdgeTriple& t : triples) {
-        input += std::string{t.source, ' ', t.target, ' '} + std::to_string(t.weight) + '\n';
-        pairsRead += {t.source, t.target};
-    }
-    std::istringstream forGraph(input), forIndex(input);
-    LoadReport report;
-    const Graph loaded(forGraph, directed, report, EdgeListHeader::none);
-    const QueryIndex index(forIndex, directed, report, EdgeListHeader::none);
-    const std::string readBack =
-        analysesOf(loaded, index, namesRead(input, EdgeListHeader::none), pairsRead);
-    return firstOf({analysesOf(graph, QueryIndex(graph), textbookNames(graph), ""),
-                    readBack.empty() ? "" : "read as text: " + readBack});
+    return firstOf({
+        graph.shortestDistances(from) == distances ? "" : "shortestDistances",
+        differs("shortestRoutes", routesText(routes), routesText(graph.shortestRoutes(from))),
+        leastWeightCertificate(graph, from, graph.leastWeightRoutes(from), false, names),
+        leastWeightCertificate(graph, from, graph.leastWeightRoutes(from, EdgeEntries::every), true,
+                               names),
+        differs(("queries from " + std::to_string(byte(from))).c_str(), expected, actual),
+    });
 }
 
 std::string indexDifference(const std::string& bytes, bool directed) {
@@ -425,7 +342,7 @@ std::string indexDifference(const std::string& bytes, bool directed) {
         differs("report", reportText(graphReport), reportText(indexReport)),
         differs("stream", state(forGraph), state(forIndex)),
         answersDifference(graph, index, false),
-        differs("namesAsRead", namesRead(bytes, EdgeListHeader::twoRecords), read),
+        differs("namesAsRead", namesInOrder(extractByOperator(bytes).triples), read),
         differs("topoSort(every)", textbookTopoSort(graph, true, read),
                 index.topoSort(EdgeEntries::every)),
         leastWeightCertificate(graph, from, index.leastWeightRoutes(from, EdgeEntries::every), true,

@@ -30,7 +30,8 @@ std::string loadingDifference(const std::string& bytes, bool directed, bool read
 
 // Judges what a graph answers whatever the source: its names and topological
 // orders (both rules) against the references' tie rules and by their
-// certificates; and the index built from it answers every query as it does.
+// certificates, the analyses of its index by theirs; and the index answers
+// every query as the graph does.
 std::string graphDifference(const Graph& graph);
 
 // Judges every query from `from`, to each of `targets`: the label-setting
@@ -42,13 +43,6 @@ std::string queryDifference(const Graph& graph, char from, const std::string& ta
 // with every entry an edge too) with the graph's own, from up to eight
 // sources; and its analyses with those of the index built from the graph.
 std::string answersDifference(const Graph& graph, const QueryIndex& index, bool every);
-
-// Judges the analyses of the index of `graph`, and of the index read from its entries written as
-// triples in the order `shuffle` seeds (those naming whitespace, which reading skips, left out),
-// loaded `directed` or not: the label-setting matrix against the textbook distances from every
-// name, and under both rules the components, least-weight matrix and spanning forest by their
-// certificates, with EdgeEntries::every ties in the order of the table, or of the text.
-std::string analysesDifference(const Graph& graph, std::uint32_t shuffle, bool directed);
 
 // Compares the index read straight from `bytes` with the graph loaded from
 // them: every answer, the report, the stream's state; its own order of names

@@ -1,7 +1,7 @@
 #include "tests/reference/extraction_reference.h"
 
 #include <algorithm>
-#include <istream>
+#include <sstream>
 #include <type_traits>
 
 namespace {
@@ -73,4 +73,19 @@ Extraction extractByOperator(std::istream& in, const std::string& bytes) {
             bytes.substr(result.stoppedAt, std::min<std::size_t>(at - result.stoppedAt, 32));
     }
     return result;
+}
+
+Extraction extractByOperator(const std::string& bytes) {
+    std::istringstream in(bytes);
+    return extractByOperator(in, bytes);
+}
+
+std::string namesInOrder(const std::vector<ExtractedTriple>& triples) {
+    std::string names;
+    for (const ExtractedTriple& t : triples) {
+        for (const char name : {t.source, t.target}) {
+            names += names.find(name) == std::string::npos ? std::string(1, name) : "";
+        }
+    }
+    return names;
 }

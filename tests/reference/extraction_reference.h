@@ -43,5 +43,9 @@ struct Extraction {
 // Reads `in`, which serves `bytes` from its start (and may fail to read part of
 // them). `tellg()` must work on it.
 Extraction extractByOperator(std::istream& in, const std::string& bytes);
+Extraction extractByOperator(const std::string& bytes);
+
+// The names of `triples` once each, in the order first read, each source before its target.
+std::string namesInOrder(const std::vector<ExtractedTriple>& triples);
 
 #endif  // TESTS_REFERENCE_EXTRACTION_REFERENCE_H_

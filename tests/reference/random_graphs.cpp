@@ -123,3 +123,25 @@ RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative) {
                    ", directions " + std::to_string(draw.directions);
     return result;
 }
+
+std::string edgeListOf(const Graph& graph, std::uint32_t shuffle) {
+    std::vector<std::string> lines;
+    for (const auto& row : graph.adjList) {
+        for (auto entry = std::next(row.begin()); entry != row.end(); ++entry) {
+            const char source = row.front()->vertex, target = (*entry)->vertex;
+            if (!std::isspace(static_cast<unsigned char>(source)) &&
+                !std::isspace(static_cast<unsigned char>(target))) {
+                lines.push_back(std::string{source, ' ', target, ' '} +
+                                std::to_string((*entry)->weight) + '\n');
+            }
+        }
+    }
+    if (shuffle != 0) {
+        std::shuffle(lines.begin(), lines.end(), std::mt19937(shuffle));
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+    }
+    return text;
+}

@@ -21,4 +21,8 @@ struct RandomGraph {
 // weight is >= 0 (so there are no weight -1 entries either).
 RandomGraph randomGraph(std::uint32_t seed, int maxNames, bool nonNegative);
 
+// The table's entries as directed triples "S T W", one a line, but those naming whitespace, which
+// reading skips; row by row, or with a non-zero `shuffle` in an order it seeds.
+std::string edgeListOf(const Graph& graph, std::uint32_t shuffle);
+
 #endif  // TESTS_REFERENCE_RANDOM_GRAPHS_H_

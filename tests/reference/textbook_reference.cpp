@@ -51,8 +51,7 @@ Distances textbookDistances(const Graph& graph, char from, std::vector<std::stri
         for (const auto& entry : row) {
             returns = returns || (entry->weight != kHiddenWeight && entry->vertex == from);
             const std::size_t v = names.find(entry->vertex);
-            // What textbookStep answers when a neighbour entry names v, without finding the row
-            // again.
+            // A step weighs the first entry naming its target, whatever that entry's weight.
             const auto first = std::find_if(row.begin(), row.end(),
                                             [&](const auto& e) { return e->vertex == names[v]; });
             const std::int64_t via = *distance[u] + (*first)->weight;
@@ -102,18 +101,6 @@ std::string textbookTopoSort(const Graph& graph, bool everyEntry, const std::str
         u = 0;
     }
     return sorted;
-}
-
-std::optional<int> textbookStep(const Graph& graph, char from, char to) {
-    std::optional<int> first;
-    bool neighbour = false;
-    for (const auto& entry : textbookRow(graph, from)) {
-        if (entry->vertex == to) {
-            first = first ? first : entry->weight;
-            neighbour = neighbour || entry->weight != kHiddenWeight;
-        }
-    }
-    return neighbour ? first : std::nullopt;
 }
 
 std::string textbookAdjacency(const Graph& graph, char vertex, char target,

@@ -18,6 +18,11 @@ using Distances = std::vector<std::pair<char, std::optional<std::int64_t>>>;
 // The weight of head entries, and of the entries the library's rules pass over.
 constexpr int kHiddenWeight = -1;
 
+// A name as the index of its slot: names are bytes, so NUL and bytes above 127 are names too.
+inline int byte(char name) {
+    return static_cast<unsigned char>(name);
+}
+
 // The row of `name`: the first of the first `vertexCount` rows whose head
 // entry names it, or no entries at all.
 const std::list<std::shared_ptr<Edge>>& textbookRow(const Graph& graph, char name);
@@ -39,11 +44,6 @@ Distances textbookDistances(const Graph& graph, char from,
 // in-degree is 0. With `everyEntry` every entry is an edge; without it,
 // entries of weight -1 count towards in-degrees but are never released.
 std::string textbookTopoSort(const Graph& graph, bool everyEntry, const std::string& order);
-
-// The weight a step from -> to weighs (the first entry of `from`'s row naming
-// `to`, whatever its weight), or nothing when no neighbour entry of that row
-// names `to`.
-std::optional<int> textbookStep(const Graph& graph, char from, char to);
 
 // What the adjacency helpers do for `vertex`, `target` and `visited`, as
 // "found|queued|appended|records|distance": insertAdjacentElements' answer
