@@ -1,5 +1,5 @@
-# Every answer through Python against graph-query's on the same bytes, and
-# to_networkx() against networkx's own algorithms.
+# Every answer through Python, the analyses among them, against graph-query's
+# on the same bytes, and to_networkx() against networkx's own algorithms.
 import random
 
 import networkx as nx
@@ -41,6 +41,16 @@ def answer(g, command, ls):
         except gq.NegativeCycleError as error:
             assert f"negative cycle {spaced(error.cycle)}" in lines[g.names(ls).index(error.target)]
         return lines
+    if name == "components":
+        return [spaced(names) for names in g.components(ls)]
+    if name == "matrix":
+        names, cells = g.matrix(ls)
+        cell = lambda c: str(c) if abs(c) == float("inf") else str(int(c))
+        return ["\t" + "\t".join(names)] + ["\t".join([n, *map(cell, row)])
+                                            for n, row in zip(names, cells)]
+    if name == "tree":
+        edges = g.tree(ls)
+        return [f"({s},{t},{w})" for s, t, w in edges] + [f"total {sum(w for *_, w in edges)}"]
     try:
         return [spaced(g.topo(ls))]
     except gq.OrderError as error:
@@ -56,16 +66,17 @@ def test_answers_are_graph_querys(tmp_path, seed):
     names, rng = gq.read(path).names(), random.Random(seed)
     pairs = {(rng.choice(names), rng.choice(names)) for _ in range(40)} | {(names[0], names[0])}
     sources = rng.sample(names, min(len(names), 4))
-    commands = ["topo"] + [f"distances {a}" for a in sources] + sorted(
+    commands = ["topo", "components", "matrix"] + [f"distances {a}" for a in sources] + sorted(
         {f"{c} {a} {b}" for a, b in pairs for c in ("distance", "path", "reachable")})
     for directed in (False, True):
-        g = gq.read(path, directed=directed)
+        g, asked = gq.read(path, directed=directed), commands + ["tree"] * (not directed)
         for ls in (False, True):
             options = ["-d"] * directed + ["-l"] * ls
-            expected = graph_query(path, commands, *options)
-            for command in commands:
+            expected = graph_query(path, asked, *options)
+            for command in asked:
                 assert answer(g, command, ls) == expected[command], (command, options)
         check_networkx(g, sources)
+    pytest.raises(ValueError, g.tree).match("needs an undirected graph")
 
 
 def check_networkx(g, sources):
