@@ -1,9 +1,9 @@
 // Worked examples that pin what no oracle judges: exact tables and listings
-// from addEdge. The queries' rules and the adjacency helpers are judged by the
-// oracles in oracle_test.cpp.
+// from addEdge, and what the adjacency helpers gather. The queries' rules are
+// judged by the oracles in oracle_test.cpp.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <queue>
 
 #include "tests/graph_test_support.h"
 
@@ -44,6 +44,51 @@ TEST(GraphTest, TableAndListingFollowInsertionOrder) {
     edited.vertexCount = 0;
     edited.addEdge('C', 'A', 5, true);
     EXPECT_EQ(tableText(edited), "C:A5");
+}
+
+// What the adjacency helpers add to containers holding '*' (a record "*0")
+// for `vertex`, `target` and `visited`, as "found|queued|appended|records|
+// distance": insertAdjacentElements' answer and queue, insertAdjacentNodes'
+// names, insertAdjacentElementsDijkstra's records, getAdjacentDistance.
+std::string adjacency(const Graph& graph, char vertex, char target, const std::string& visited) {
+    std::queue<char> queue({'*'});
+    std::vector<char> appended = {'*'};
+    std::vector<std::shared_ptr<Edge>> records = {std::make_shared<Edge>('*', '\0', 0)};
+    const std::vector<char> seen(visited.begin(), visited.end());
+    std::string text = graph.insertAdjacentElements(queue, seen, vertex, target) ? "1|" : "0|";
+    for (; !queue.empty(); queue.pop()) {
+        text += queue.front();
+    }
+    graph.insertAdjacentNodes(appended, seen, vertex);
+    graph.insertAdjacentElementsDijkstra(records, vertex);
+    text += "|" + std::string(appended.begin(), appended.end()) + "|";
+    for (const auto& record : records) {
+        text += record->vertex + std::to_string(record->weight) + (record->prev ? "<prev> " : " ");
+    }
+    return text + "|" + std::to_string(graph.getAdjacentDistance(vertex, target));
+}
+
+// Neighbour entries are those after the head not of weight -1; the queue
+// ends where the target is met; the weight is the first entry's naming the
+// target, the head's or one of -1 too.
+TEST(GraphTest, AdjacencyHelpersGatherNeighbourEntries) {
+    const Graph graph = graphOf("A B 5 A C -1 A \377 2 A B 7 A A 3 A D 4 C A 1", true);
+    const std::string rowA = "|*0 B5 \3772 B7 A3 D4 |";
+    const struct {
+        char vertex, target;
+        std::string visited, expected;
+    } cases[] = {
+        {'A', 'D', "", "1|*B\377BA|*B\377BAD" + rowA + "4"},
+        {'A', 'B', "\377", "1|*|*BBAD" + rowA + "5"},
+        {'A', 'C', "BA", "0|*\377D|*\377D" + rowA + "-1"},
+        {'A', 'A', "", "1|*B\377B|*B\377BAD" + rowA + "-1"},
+        {'C', 'Z', "A", "0|*|*|*0 A1 |0"},
+        {'B', 'A', "", "0|*|*|*0 |0"},  // no row
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(adjacency(graph, c.vertex, c.target, c.visited), c.expected)
+            << c.vertex << c.target;
+    }
 }
 
 }  // namespace

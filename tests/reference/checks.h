@@ -36,7 +36,7 @@ std::string graphDifference(const Graph& graph);
 
 // Judges every query from `from`, to each of `targets`: the label-setting
 // ones against the textbook references, the least-weight routes (both rules)
-// by their certificates, the adjacency helpers against the reference's.
+// by their certificates.
 std::string queryDifference(const Graph& graph, char from, const std::string& targets);
 
 // Compares every answer of `index` by the library's rules (with `every`,
