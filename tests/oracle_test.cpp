@@ -64,22 +64,14 @@ void expectOraclesAgree(std::uint32_t seed, int maxNames, bool sample) {
     }
 }
 
-// Under the sanitizers, which look for faults of memory rather than of
-// answers, a tenth of the graphs.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::uint32_t kGraphs = 10;
-#else
-constexpr std::uint32_t kGraphs = 1;
-#endif
-
 TEST(OracleTest, EveryPairOnSmallGraphs) {
-    for (std::uint32_t seed = 1; seed <= 2000; seed += kGraphs) {
+    for (std::uint32_t seed = 1; seed <= 2000; seed += kSeedStep) {
         ASSERT_NO_FATAL_FAILURE(expectOraclesAgree(seed, 12, false));
     }
 }
 
 TEST(OracleTest, SampledSourcesOnGraphsOfUpTo256Names) {
-    for (std::uint32_t seed = 100001; seed <= 100120; seed += kGraphs) {
+    for (std::uint32_t seed = 100001; seed <= 100120; seed += kSeedStep) {
         ASSERT_NO_FATAL_FAILURE(expectOraclesAgree(seed, kNameCount, true));
     }
 }

@@ -529,22 +529,14 @@ void expectToolJudged(std::uint32_t seed, int maxNames, bool sample) {
     expectCommandsJudged(s, true, seed / 7);
 }
 
-// Under the sanitizers, which look for faults of memory rather than of
-// answers, a tenth of the graphs.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::uint32_t kGraphs = 10;
-#else
-constexpr std::uint32_t kGraphs = 1;
-#endif
-
 TEST(ToolOracleTest, EveryQueryOnSmallGraphs) {
-    for (std::uint32_t seed = 1; seed <= 1000 && !HasFailure(); seed += kGraphs) {
+    for (std::uint32_t seed = 1; seed <= 1000 && !HasFailure(); seed += kSeedStep) {
         expectToolJudged(seed, 12, false);
     }
 }
 
 TEST(ToolOracleTest, SampledSourcesOnGraphsOfUpTo256Names) {
-    for (std::uint32_t seed = 200001; seed <= 200060 && !HasFailure(); seed += kGraphs) {
+    for (std::uint32_t seed = 200001; seed <= 200060 && !HasFailure(); seed += kSeedStep) {
         expectToolJudged(seed, kNameCount, true);
     }
 }
