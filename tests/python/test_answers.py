@@ -36,8 +36,8 @@ def answer(g, command, ls):
         lines = [f"{n} {length_text(lambda: g.distance(*args, n, label_setting=ls))}"
                  for n in g.names(ls)]
         try:
-            items = g.distances(*args, label_setting=ls).items()
-            assert lines == [f"{n} {'unreachable' if d is None else d}" for n, d in items]
+            assert lines == [f"{n} {'unreachable' if d is None else d}"
+                             for n, d in g.distances(*args, label_setting=ls).items()]
         except gq.NegativeCycleError as error:
             assert f"negative cycle {spaced(error.cycle)}" in lines[g.names(ls).index(error.target)]
         return lines
@@ -87,9 +87,6 @@ def check_networkx(g, sources):
         for a in sources:
             least = nx.single_source_bellman_ford_path_length(graph, a)
             assert g.distances(a) == {n: least.get(n) for n in g.names()}
-            for b, length in least.items():  # a path of that weight, from a to b
-                route = g.path(a, b)
-                assert (route[0], route[-1], weight(route)) == (a, b, length)
     else:  # a name on a negative cycle: a probe's start reaches every name
         probe = graph.to_directed()
         probe.add_weighted_edges_from((("start",), n, 0) for n in graph)
@@ -109,8 +106,8 @@ def check_networkx(g, sources):
                 n: nearest.get(n) for n in g.names() if n != a}
     if g.directed and nx.is_directed_acyclic_graph(graph):
         order = g.topo()
-        assert sorted(order) == sorted(graph)
-        assert all(order.index(u) < order.index(v) for u, v in graph.edges)
+        assert sorted(order) == sorted(graph) and all(
+            order.index(u) < order.index(v) for u, v in graph.edges)
     elif g.directed:
         cycle = pytest.raises(gq.OrderError, g.topo).value.cycle
         assert cycle[0] == cycle[-1] and all(graph.has_edge(u, v) for u, v in zip(cycle, cycle[1:]))

@@ -68,10 +68,9 @@ def test_a_file_that_cannot_be_read_raises_oserror(tmp_path, name, code):
 # text: the error's fields say what graph-query's `check` says.
 @pytest.mark.parametrize("seed", range(12))
 def test_a_stop_is_graph_querys(tmp_path, seed):
-    text, rng, path = random_text(seed), random.Random(seed), str(tmp_path / "edges.txt")
+    text, rng, path = random_text(seed), random.Random(seed), tmp_path / "edges.txt"
     at, junk = rng.randrange(len(text) + 1), rng.choice([b"x", b"-", b"99999999999", b"1.25", b""])
-    with open(path, "wb") as file:
-        file.write(text[:at] + junk + text[at:] * rng.choice([0, 1]))
+    path.write_bytes(text[:at] + junk + text[at:] * rng.choice([0, 1]))
     tool, summary = graph_query(path, ["check"])["check"], gq.read(path, strict=False)
     assert (tool[0], tool[2]) == (f"edges read: {summary.report.edges_read}",
                                   f"names: {len(summary.names())}")
