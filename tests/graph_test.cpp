@@ -28,10 +28,7 @@ TEST(GraphTest, TableAndListingFollowInsertionOrder) {
         {"A A 4", false, "A:A4,A4", "(A,A,4) (A,A,4) "},  // an undirected loop twice
         {"A B -1 A C 12 A D -2147483648", true, "A:B-1,C12,D-2147483648",
          "(A,C,12) (A,D,-2147483648) "},  // weight -1 stored, not listed
-        {"a A 1 \xff \0 2"s, true,
-         "a:A1 \xff:\0"s
-         "2",
-         "(a,A,1) (\xff,\0,2) "s},
+        {"a A 1 \377 \000 2"s, true, "a:A1 \377:\0002"s, "(a,A,1) (\377,\000,2) "s},
     };
     for (const auto& c : cases) {
         const Graph graph = graphOf(c.edges, c.directed);

@@ -47,17 +47,16 @@ endfunction()
 # the interpreter it is built for, with its Dask reader when Dask is there,
 # and answers.
 function(import_python_module site)
-    if(NOT PYTHON)
-        return()
-    endif()
-    run_printing("ACED 17\n" ${CMAKE_COMMAND} -E env "PYTHONPATH=${site}" ${PYTHON_ENVIRONMENT}
-        ${PYTHON} -c "import importlib.util, sys, graph_query as gq
+    if(PYTHON)
+        run_printing("ACED 17\n" ${CMAKE_COMMAND} -E env "PYTHONPATH=${site}"
+            ${PYTHON_ENVIRONMENT} ${PYTHON} -c "import importlib.util, sys, graph_query as gq
 assert gq.__file__.startswith(sys.argv[2]), gq.__file__
 if importlib.util.find_spec('distributed'):
     import graph_query.dask
 g = gq.read(sys.argv[1])
 print(g.path('A', 'D'), g.distance('A', 'D'))" "${TOOL_DIR}/../data/test1.txt" "${site}/"
-        WORKING_DIRECTORY "${WORK_DIR}")
+            WORKING_DIRECTORY "${WORK_DIR}")
+    endif()
 endfunction()
 
 # The run workflow builds only the `run` target; installing after it needs

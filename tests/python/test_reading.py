@@ -40,7 +40,8 @@ def test_a_buffer_is_not_copied(tmp_path):
 
 
 # A buffer being read is exported and cannot be resized: this thread sees it
-# so only if reading released the GIL. A busy machine may not run it at once.
+# so only if reading released the GIL. A busy machine may not run it at once:
+# five readings.
 @pytest.mark.parametrize("read", [gq.from_bytes, gq.Part])
 def test_reading_lets_other_threads_run(read):
     data, seen = bytearray(b"V 0\nE 0\n" + b"A B 1\n" * 3_000_000), 0
@@ -53,8 +54,6 @@ def test_reading_lets_other_threads_run(read):
                 data.pop()
             except BufferError:
                 seen += 1
-        if seen:
-            break
     assert seen > 0
 
 
