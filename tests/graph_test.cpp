@@ -18,8 +18,7 @@ TEST(GraphTest, TableAndListingFollowInsertionOrder) {
     const struct {
         std::string edges;
         bool directed;
-        std::string table;
-        std::string listing;
+        std::string table, listing;
     } cases[] = {
         {"", false, "", ""},
         {"A B 6 A C 7", false, "A:B6,C7 B:A6 C:A7", "(A,B,6) (A,C,7) (B,A,6) (C,A,7) "},

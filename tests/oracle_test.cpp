@@ -135,9 +135,7 @@ TEST(PartSummaryTest, EveryCutOfEveryPrefix) {
             std::vector<std::uint64_t> feeds;  // after every line feed, every second, ...
             for (std::size_t at = prefix.find('\n'), i = 0; at != std::string::npos;
                  at = prefix.find('\n', at + 1)) {
-                if (i++ % every == 0) {
-                    feeds.push_back(at + 1);
-                }
+                feeds.insert(feeds.end(), i++ % every == 0, at + 1);
             }
             for (const bool directed : {true, false}) {
                 ASSERT_EQ(blocksDifference(prefix, directed, EdgeListHeader::twoRecords, feeds,

@@ -162,8 +162,8 @@ Subject subjectOf(std::uint32_t seed, int maxNames, bool sample) {
         std::vector<std::string> paths;
         const Distances distances = textbookDistances(s.graph, from, &paths);
         for (std::size_t i = 0; i < distances.size(); ++i) {
-            const char to = distances[i].first;
-            s.routes[1][from][to] = {to, distances[i].second, paths[i], ""};
+            const auto& [to, length] = distances[i];
+            s.routes[1][from][to] = {to, length, paths[i], ""};
         }
     }
     return s;
