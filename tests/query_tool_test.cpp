@@ -26,12 +26,12 @@ std::vector<std::string> words(const std::string& line) {
     return args;
 }
 
+// A run: its arguments, standard input and output, status and standard
+// error, in which '~' stands for "graph-query: standard input: ".
 struct Case {
-    std::string args;
-    std::string input;  // standard input
-    std::string out;
+    std::string args, input, out;
     int status;
-    std::string err = "";  // '~' stands for "graph-query: standard input: "
+    std::string err = "";
 };
 
 void expectRuns(const std::vector<Case>& cases) {

@@ -61,13 +61,9 @@ std::string answerText(const Route& route) {
                                          : "negative cycle " + spaced(route.negativeCycle);
 }
 Route routeOf(char target, const Lines& lines) {
-    Route route{target, {}, "", ""};
-    if (lines.size() == 2) {
-        route = {target, std::stoll(lines[1]), unspaced(lines[0]), ""};
-    } else if (lines.size() == 1 && lines[0].rfind("negative cycle ", 0) == 0) {
-        route.negativeCycle = unspaced(lines[0].substr(15));
-    }
-    return route;
+    const bool cycle = lines.size() == 1 && lines[0].rfind("negative cycle ", 0) == 0;
+    return lines.size() == 2 ? Route{target, std::stoll(lines[1]), unspaced(lines[0]), ""}
+                             : Route{target, {}, "", cycle ? unspaced(lines[0].substr(15)) : ""};
 }
 
 // A matrix as `matrix` writes it, a cell as a number, inf or -inf; and read back.

@@ -33,11 +33,10 @@ complete() {
         "$completion" "$data" graph-query "$@" 2>/dev/null | sort
 }
 compare() {
-    if [[ $2 != "$3" ]]; then
-        echo "$1 differ:"
-        diff <(echo "$2") <(echo "$3")
-        failed=1
-    fi
+    [[ $2 == "$3" ]] && return
+    echo "$1 differ:"
+    diff <(echo "$2") <(echo "$3")
+    failed=1
 }
 compare "groff's warnings and none" "$(groff -man -ww -z "$page" 2>&1)" ""
 helpOptions=$(section Options "$help" | options | sort)

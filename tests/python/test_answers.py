@@ -53,9 +53,8 @@ def answer(g, command, ls):
     try:
         return [spaced(g.topo(ls))]
     except gq.OrderError as error:
-        cycle, edge = error.cycle, error.edge
         return [spaced(error.order), spaced(error.left_out),
-                f"cycle {spaced(cycle)}" if cycle else f"edge {spaced(edge)} -1"]
+                f"cycle {spaced(error.cycle)}" if error.cycle else f"edge {spaced(error.edge)} -1"]
 
 
 @pytest.mark.parametrize("seed", range(16))

@@ -87,10 +87,8 @@ class ChunkedBuffer : public std::streambuf {
 
   private:
     std::string bytes_;
-    std::size_t chunk_;
-    std::size_t served_ = 0;
-    bool failAtEnd_;
-    bool standard_;
+    std::size_t chunk_, served_ = 0;
+    bool failAtEnd_, standard_;
 };
 
 #endif  // TESTS_REFERENCE_CHECKS_H_
