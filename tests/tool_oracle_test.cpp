@@ -413,7 +413,8 @@ int judge(Subject& s, bool label, const Lines& words, const Lines& lines, Lines&
 }
 
 // Options for a meaning, spelled one of several ways: of -l and -m the last
-// given holds.
+// given holds. Now and then one job, so that FILE is read as a stream rather
+// than in parts.
 Lines options(const Subject& s, bool label, unsigned variant) {
     static const Lines spellings[2][4] = {
         {{}, {"-l", "-m"}, {"-lm"}, {"--label-setting", "--minimum"}},
@@ -421,6 +422,7 @@ Lines options(const Subject& s, bool label, unsigned variant) {
     Lines args = spellings[label][variant % 4];
     args.insert(args.end(), s.directed, variant % 3 ? "-d" : "--directed");
     args.insert(args.end(), !s.header, "--no-header");
+    args.insert(args.end(), variant % 5 == 1, variant % 2 ? "-j1" : "--jobs=1");
     return args;
 }
 
