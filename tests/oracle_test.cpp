@@ -40,9 +40,7 @@ void expectOraclesAgree(std::uint32_t seed, int maxNames, bool sample) {
     const std::string names = textbookNames(graph);
     std::string targets = names;
     for (std::size_t c = 0; c < kNameCount && targets.size() == names.size(); ++c) {
-        if (names.find(static_cast<char>(c)) == std::string::npos) {
-            targets += static_cast<char>(c);
-        }
+        targets.append(names.find(static_cast<char>(c)) == std::string::npos, static_cast<char>(c));
     }
     std::string sources = targets;
     if (sample) {
