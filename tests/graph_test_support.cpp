@@ -10,8 +10,7 @@
 Graph graphOf(const std::string& triples, bool directed) {
     Graph graph({});
     std::istringstream in(triples);
-    char source;
-    char target;
+    char source, target;
     int weight;
     while (in >> source >> target >> weight) {
         graph.addEdge(source, target, weight, directed);

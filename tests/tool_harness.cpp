@@ -20,8 +20,7 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& stan
     {
         FdStreamBuffer buffer(::fileno(file), /*owned=*/false);
         std::istream input(&buffer);
-        Output out(result.out);
-        Output err(result.err);
+        Output out(result.out), err(result.err);
         ToolIo io{input, out, err};
         result.status = runGraphQuery(args, io);
     }

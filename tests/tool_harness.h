@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+// What a run wrote to standard output and standard error, and its exit status.
 struct ToolResult {
-    std::string out;  // standard output
-    std::string err;  // standard error
-    int status;       // exit status
+    std::string out, err;
+    int status;
 };
 
 // Runs `graph-query` with `args` (the program name left out).

@@ -24,13 +24,11 @@ failures=0 cases=0
 # STDOUT is exact (without its final line feed), STDERR_REGEX an extended
 # regex for all of standard error.
 expect() {
-    cases=$((cases + 1))
     local got err
-    got=$(<out) err=$(<err)
-    if [[ $status != "$2" || $got != "$3" || ! $err =~ $4 ]]; then
-        failures=$((failures + 1))
-        printf 'FAILED %s: status %s, stdout [%.300s], stderr [%.300s]\n' "$1" "$status" "$got" "$err"
-    fi
+    got=$(<out) err=$(<err) cases=$((cases + 1))
+    [[ $status == "$2" && $got == "$3" && $err =~ $4 ]] && return
+    failures=$((failures + 1))
+    printf 'FAILED %s: status %s, stdout [%.300s], stderr [%.300s]\n' "$1" "$status" "$got" "$err"
 }
 # run COMMAND...: runs it under a timeout, for expect; check NAME STATUS
 # STDOUT STDERR_REGEX COMMAND...: runs COMMAND and expects so of it.
@@ -54,10 +52,9 @@ for ((i = 0; i < 500; i++)); do printf 'distance A C\ndistance D A\n'; done >man
 check commands_1000_lines 0 $'    500 distance A C: 7\n    500 distance D A: unreachable' '^$' \
     bash -c '"$gq" --directed --commands - "$data/test1.txt" <many | sort | uniq -c'
 # With standard input closed, opening FILE must not make it the commands.
-check commands_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$' \
-    "$gq" --commands - "$test1" <&-
-check file_closed_stdin 2 '' '^graph-query: standard input: read error: Bad file descriptor$' \
-    "$gq" --commands many - <&-
+closed='^graph-query: standard input: read error: Bad file descriptor$'
+check commands_closed_stdin 2 '' "$closed" "$gq" --commands - "$test1" <&-
+check file_closed_stdin 2 '' "$closed" "$gq" --commands many - <&-
 
 check dev_full 2 '' '^graph-query: standard output: write error: No space left on device$' \
     bash -c '"$gq" "$data/test1.txt" list >/dev/full'
@@ -122,9 +119,8 @@ check parts_as_stream 0 'edges read: 4000000' '^$' \
 # portable code does; a kernel that is not one is an error.
 for kernel in $("$gq" --version | sed -n 's/.*runs: \(.*\))$/\1/p'); do
     export kernel
-    run bash -c 'diff <(GRAPH_FAST_PATH=portable answers 1 2>&1) <(GRAPH_FAST_PATH=$kernel answers 2 2>&1) &&
-        GRAPH_FAST_PATH=$kernel "$gq" --version | sed -n "2s/ (.*//p"'
-    expect "kernel $kernel" 0 "fast path: $kernel" '^$'
+    check "kernel $kernel" 0 "fast path: $kernel" '^$' bash -c 'diff <(GRAPH_FAST_PATH=portable answers 1 2>&1) \
+        <(GRAPH_FAST_PATH=$kernel answers 2 2>&1) && GRAPH_FAST_PATH=$kernel "$gq" --version | sed -n "2s/ (.*//p"'
 done
 run env GRAPH_FAST_PATH=avx513 "$gq" "$test1" check
 expect kernel_unknown 2 '' "^graph-query: GRAPH_FAST_PATH: no fast-path kernel 'avx513' \\(kernels: portable, "

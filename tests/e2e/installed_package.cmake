@@ -24,6 +24,14 @@ function(run)
     set(out "${out}" PARENT_SCOPE)
 endfunction()
 
+# Runs COMMAND... as run() does; what it prints must be `printed`.
+function(run_printing printed)
+    run(${ARGN})
+    if(NOT out STREQUAL printed)
+        message(FATAL_ERROR "${ARGN} printed [${out}]")
+    endif()
+endfunction()
+
 # Builds and runs the consumer with the flags pkg-config gives for the .pc
 # files in `pc_dir`.
 function(build_with_pkg_config pc_dir name)
@@ -32,29 +40,22 @@ function(build_with_pkg_config pc_dir name)
     string(STRIP "${out}" flags)
     separate_arguments(flags UNIX_COMMAND "${flags} ${CXX_FLAGS} ${LINKER_FLAGS}")
     run(${CXX_COMPILER} -std=c++17 ${CONSUMER_DIR}/main.cpp ${flags} -o "${WORK_DIR}/${name}")
-    run("${WORK_DIR}/${name}" WORKING_DIRECTORY "${WORK_DIR}")
-    if(NOT out STREQUAL expected)
-        message(FATAL_ERROR "${name} printed [${out}]")
-    endif()
+    run_printing("${expected}" "${WORK_DIR}/${name}" WORKING_DIRECTORY "${WORK_DIR}")
 endfunction()
 
 # The Python module, when built, imports from `site` alone (PYTHONPATH) in
 # the interpreter it is built for, with its Dask reader when Dask is there,
 # and answers.
 function(import_python_module site)
-    if(NOT PYTHON)
-        return()
-    endif()
-    run(${CMAKE_COMMAND} -E env "PYTHONPATH=${site}" ${PYTHON_ENVIRONMENT}
-        ${PYTHON} -c "import importlib.util, sys, graph_query as gq
+    if(PYTHON)
+        run_printing("ACED 17\n" ${CMAKE_COMMAND} -E env "PYTHONPATH=${site}"
+            ${PYTHON_ENVIRONMENT} ${PYTHON} -c "import importlib.util, sys, graph_query as gq
 assert gq.__file__.startswith(sys.argv[2]), gq.__file__
 if importlib.util.find_spec('distributed'):
     import graph_query.dask
 g = gq.read(sys.argv[1])
 print(g.path('A', 'D'), g.distance('A', 'D'))" "${TOOL_DIR}/../data/test1.txt" "${site}/"
-        WORKING_DIRECTORY "${WORK_DIR}")
-    if(NOT out STREQUAL "ACED 17\n")
-        message(FATAL_ERROR "graph_query from ${site} printed [${out}]")
+            WORKING_DIRECTORY "${WORK_DIR}")
     endif()
 endfunction()
 
@@ -74,10 +75,7 @@ run(${CMAKE_COMMAND} -S "${CONSUMER_DIR}" -B "${WORK_DIR}/build" -G "${GENERATOR
     "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_PREFIX_PATH=${prefix}"
     "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}")
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
-run("${WORK_DIR}/build/graph_consumer" WORKING_DIRECTORY "${WORK_DIR}")
-if(NOT out STREQUAL expected)
-    message(FATAL_ERROR "consumer printed [${out}]")
-endif()
+run_printing("${expected}" "${WORK_DIR}/build/graph_consumer" WORKING_DIRECTORY "${WORK_DIR}")
 import_python_module("${prefix}/${PYTHON_DIR}")
 # graph-query needs nothing but what is installed: its sources, in a tree of
 # their own without the library's, build against the prefix.
@@ -86,10 +84,7 @@ file(GLOB tool_sources "${WORK_DIR}/tool_tree/tool/*.cpp")
 separate_arguments(tool_flags UNIX_COMMAND "${CXX_FLAGS} ${LINKER_FLAGS}")
 run(${CXX_COMPILER} -std=c++17 -I "${WORK_DIR}/tool_tree" -I "${prefix}/include" ${tool_sources}
     "${prefix}/${LIBDIR}/libgraph.a" -pthread ${tool_flags} -o "${WORK_DIR}/graph-query")
-run("${WORK_DIR}/graph-query" "${TOOL_DIR}/../data/test1.txt" path A D)
-if(NOT out STREQUAL "A C E D\n17\n")
-    message(FATAL_ERROR "graph-query built against the prefix printed [${out}]")
-endif()
+run_printing("A C E D\n17\n" "${WORK_DIR}/graph-query" "${TOOL_DIR}/../data/test1.txt" path A D)
 file(RENAME "${prefix}" "${WORK_DIR}/moved")
 file(GLOB_RECURSE pc_file "${WORK_DIR}/moved/*/graph.pc")
 get_filename_component(pc_dir "${pc_file}" DIRECTORY)

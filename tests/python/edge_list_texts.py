@@ -26,13 +26,17 @@ def random_text(seed, dag=False):
     return ("\n".join(lines) + "\n").encode("latin-1")
 
 
-# graph-query's answer lines to each of `commands`, asked with --commands.
-def graph_query(text_path, commands, *options):
-    commands_path = f"{text_path}.commands"
-    with open(commands_path, "wb") as file:
+# The run of `program` (graph-query unless given) on the file at `path`,
+# asked `commands` with --commands.
+def run_commands(path, commands, *options, program=None):
+    with open(f"{path}.commands", "wb") as file:
         file.write("".join(c + "\n" for c in commands).encode("latin-1"))
-    run = subprocess.run([os.environ["GRAPH_QUERY"], *options, "--commands", commands_path,
-                          text_path], capture_output=True, check=False)
-    lines = run.stdout.decode("latin-1").split("\n")
+    return subprocess.run([*(program or [os.environ["GRAPH_QUERY"]]), *options, "--commands",
+                           f"{path}.commands", path], capture_output=True, check=False, timeout=60)
+
+
+# graph-query's answer lines to each of `commands`.
+def graph_query(path, commands, *options):
+    lines = run_commands(path, commands, *options).stdout.decode("latin-1").split("\n")
     return {c: [line[len(c) + 2:] for line in lines if line.startswith(c + ": ")]
             for c in commands}

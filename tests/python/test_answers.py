@@ -1,5 +1,5 @@
-# Every answer through Python against graph-query's on the same bytes, and
-# to_networkx() against networkx's own algorithms.
+# Every answer through Python, the analyses among them, against graph-query's
+# on the same bytes, and to_networkx() against networkx's own algorithms.
 import random
 
 import networkx as nx
@@ -9,8 +9,7 @@ import graph_query as gq
 from edge_list_texts import graph_query, random_text
 
 
-def spaced(names):
-    return " ".join(names)
+spaced = " ".join
 
 
 def length_text(distance):
@@ -36,17 +35,26 @@ def answer(g, command, ls):
         lines = [f"{n} {length_text(lambda: g.distance(*args, n, label_setting=ls))}"
                  for n in g.names(ls)]
         try:
-            items = g.distances(*args, label_setting=ls).items()
-            assert lines == [f"{n} {'unreachable' if d is None else d}" for n, d in items]
+            assert lines == [f"{n} {'unreachable' if d is None else d}"
+                             for n, d in g.distances(*args, label_setting=ls).items()]
         except gq.NegativeCycleError as error:
             assert f"negative cycle {spaced(error.cycle)}" in lines[g.names(ls).index(error.target)]
         return lines
+    if name == "components":
+        return [spaced(names) for names in g.components(ls)]
+    if name == "matrix":
+        names, cells = g.matrix(ls)
+        cell = lambda c: str(c) if abs(c) == float("inf") else str(int(c))
+        return ["\t" + "\t".join(names)] + ["\t".join([n, *map(cell, row)])
+                                            for n, row in zip(names, cells)]
+    if name == "tree":
+        edges = g.tree(ls)
+        return [f"({s},{t},{w})" for s, t, w in edges] + [f"total {sum(w for *_, w in edges)}"]
     try:
         return [spaced(g.topo(ls))]
     except gq.OrderError as error:
-        cycle, edge = error.cycle, error.edge
         return [spaced(error.order), spaced(error.left_out),
-                f"cycle {spaced(cycle)}" if cycle else f"edge {spaced(edge)} -1"]
+                f"cycle {spaced(error.cycle)}" if error.cycle else f"edge {spaced(error.edge)} -1"]
 
 
 @pytest.mark.parametrize("seed", range(16))
@@ -56,38 +64,33 @@ def test_answers_are_graph_querys(tmp_path, seed):
     names, rng = gq.read(path).names(), random.Random(seed)
     pairs = {(rng.choice(names), rng.choice(names)) for _ in range(40)} | {(names[0], names[0])}
     sources = rng.sample(names, min(len(names), 4))
-    commands = ["topo"] + [f"distances {a}" for a in sources] + sorted(
+    commands = ["topo", "components", "matrix"] + [f"distances {a}" for a in sources] + sorted(
         {f"{c} {a} {b}" for a, b in pairs for c in ("distance", "path", "reachable")})
     for directed in (False, True):
-        g = gq.read(path, directed=directed)
+        g, asked = gq.read(path, directed=directed), commands + ["tree"] * (not directed)
         for ls in (False, True):
             options = ["-d"] * directed + ["-l"] * ls
-            expected = graph_query(path, commands, *options)
-            for command in commands:
-                assert answer(g, command, ls) == expected[command], (command, options)
+            expected = graph_query(path, asked, *options)
+            assert {c: answer(g, c, ls) for c in asked} == expected, options
         check_networkx(g, sources)
+    pytest.raises(ValueError, g.tree).match("needs an undirected graph")
 
 
 def check_networkx(g, sources):
     graph = g.to_networkx()
     assert list(graph.nodes) == list(g.names())
-    weight = lambda cycle: sum(graph[u][v]["weight"] for u, v in zip(cycle, cycle[1:]))
     if not nx.negative_edge_cycle(graph):
         for a in sources:
             least = nx.single_source_bellman_ford_path_length(graph, a)
             assert g.distances(a) == {n: least.get(n) for n in g.names()}
-            for b, length in least.items():  # a path of that weight, from a to b
-                route = g.path(a, b)
-                assert (route[0], route[-1], weight(route)) == (a, b, length)
     else:  # a name on a negative cycle: a probe's start reaches every name
         probe = graph.to_directed()
         probe.add_weighted_edges_from((("start",), n, 0) for n in graph)
         on_cycle = nx.find_negative_cycle(probe, ("start",))[0]
         cycle = pytest.raises(gq.NegativeCycleError, g.distance, on_cycle, on_cycle).value.cycle
-        assert cycle[0] == cycle[-1] and weight(cycle) < 0
+        assert cycle[0] == cycle[-1] and nx.path_weight(graph, cycle, "weight") < 0
     steps = g.to_networkx(label_setting=True)
-    loopless = steps.copy()
-    loopless.remove_edges_from(list(nx.selfloop_edges(steps)))
+    loopless = nx.restricted_view(steps, [], list(nx.selfloop_edges(steps)))
     for a in sources:
         assert {n for n in g.names() if g.reachable(a, n)} == nx.descendants(graph, a) | {a}
         after = set(steps[a]).union(*(nx.descendants(steps, n) for n in steps[a]))
@@ -98,8 +101,8 @@ def check_networkx(g, sources):
                 n: nearest.get(n) for n in g.names() if n != a}
     if g.directed and nx.is_directed_acyclic_graph(graph):
         order = g.topo()
-        assert sorted(order) == sorted(graph)
-        assert all(order.index(u) < order.index(v) for u, v in graph.edges)
+        assert sorted(order) == sorted(graph) and all(
+            order.index(u) < order.index(v) for u, v in graph.edges)
     elif g.directed:
         cycle = pytest.raises(gq.OrderError, g.topo).value.cycle
         assert cycle[0] == cycle[-1] and all(graph.has_edge(u, v) for u, v in zip(cycle, cycle[1:]))

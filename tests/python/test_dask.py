@@ -12,6 +12,7 @@ import numpy as np
 import pytest
 
 import graph_query as gq
+from edge_list_texts import run_commands
 from test_reading import summary_of
 
 distributed, fsspec = pytest.importorskip("distributed"), pytest.importorskip("fsspec")
@@ -55,10 +56,7 @@ def written(path, data):
 
 # (status, standard output, messages) of `program` answering `commands`.
 def answers(program, path, options, commands=COMMANDS):
-    with open(f"{path}.commands", "w") as file:
-        file.write("\n".join(commands))
-    run = subprocess.run([*program, *options, "--commands", f"{path}.commands", path],
-                         capture_output=True, check=False, timeout=60)
+    run = run_commands(path, commands, *options, program=program)
     lines = run.stderr.splitlines()
     return run.returncode, run.stdout, [line for line in lines if line.startswith(b"graph-query:")]
 

@@ -1,39 +1,12 @@
-# The analyses against graph-query, and part summaries merged in order
-# against reading whole.
+# Part summaries merged in order against reading whole.
 import pickle
 import random
 
 import pytest
 
 import graph_query as gq
-from edge_list_texts import graph_query, random_text
+from edge_list_texts import random_text
 from test_reading import summary_of
-
-
-# The lines graph-query prints for `command`, made of Python's answers.
-def tool_lines(g, command, ls):
-    if command == "components":
-        return [" ".join(names) for names in g.components(ls)]
-    if command == "matrix":
-        names, cells = g.matrix(ls)
-        text = lambda cell: str(cell) if abs(cell) == float("inf") else str(int(cell))
-        return ["\t" + "\t".join(names)] + [name + "".join("\t" + text(c) for c in row)
-                                            for name, row in zip(names, cells)]
-    edges = g.tree(ls)
-    return [f"({s},{t},{w})" for s, t, w in edges] + [f"total {sum(w for *_, w in edges)}"]
-
-
-@pytest.mark.parametrize("seed", range(6))
-def test_analyses_are_graph_querys(tmp_path, seed):
-    path = tmp_path / "edges.txt"
-    path.write_bytes(random_text(seed, dag=seed % 3 == 2))
-    for directed in (False, True):
-        g, commands = gq.read(path, directed=directed), ["components", "matrix", "tree"]
-        for ls in (False, True):
-            expected = graph_query(path, commands, *["-d"] * directed, *["-l"] * ls)
-            assert {c: tool_lines(g, c, ls) for c in commands[:2 + (not directed)]} == {
-                c: expected[c] for c in commands[:2 + (not directed)]}
-    pytest.raises(ValueError, g.tree).match("needs an undirected graph")
 
 
 # The parts of `data` cut right after the line feeds at `cuts`, each through

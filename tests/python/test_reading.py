@@ -40,7 +40,8 @@ def test_a_buffer_is_not_copied(tmp_path):
 
 
 # A buffer being read is exported and cannot be resized: this thread sees it
-# so only if reading released the GIL. A busy machine may not run it at once.
+# so only if reading released the GIL. A busy machine may not run it at once:
+# five readings.
 @pytest.mark.parametrize("read", [gq.from_bytes, gq.Part])
 def test_reading_lets_other_threads_run(read):
     data, seen = bytearray(b"V 0\nE 0\n" + b"A B 1\n" * 3_000_000), 0
@@ -53,8 +54,6 @@ def test_reading_lets_other_threads_run(read):
                 data.pop()
             except BufferError:
                 seen += 1
-        if seen:
-            break
     assert seen > 0
 
 
@@ -68,10 +67,9 @@ def test_a_file_that_cannot_be_read_raises_oserror(tmp_path, name, code):
 # text: the error's fields say what graph-query's `check` says.
 @pytest.mark.parametrize("seed", range(12))
 def test_a_stop_is_graph_querys(tmp_path, seed):
-    text, rng, path = random_text(seed), random.Random(seed), str(tmp_path / "edges.txt")
+    text, rng, path = random_text(seed), random.Random(seed), tmp_path / "edges.txt"
     at, junk = rng.randrange(len(text) + 1), rng.choice([b"x", b"-", b"99999999999", b"1.25", b""])
-    with open(path, "wb") as file:
-        file.write(text[:at] + junk + text[at:] * rng.choice([0, 1]))
+    path.write_bytes(text[:at] + junk + text[at:] * rng.choice([0, 1]))
     tool, summary = graph_query(path, ["check"])["check"], gq.read(path, strict=False)
     assert (tool[0], tool[2]) == (f"edges read: {summary.report.edges_read}",
                                   f"names: {len(summary.names())}")

@@ -36,7 +36,7 @@ std::string graphDifference(const Graph& graph);
 
 // Judges every query from `from`, to each of `targets`: the label-setting
 // ones against the textbook references, the least-weight routes (both rules)
-// by their certificates, the adjacency helpers against the reference's.
+// by their certificates.
 std::string queryDifference(const Graph& graph, char from, const std::string& targets);
 
 // Compares every answer of `index` by the library's rules (with `every`,
@@ -87,10 +87,8 @@ class ChunkedBuffer : public std::streambuf {
 
   private:
     std::string bytes_;
-    std::size_t chunk_;
-    std::size_t served_ = 0;
-    bool failAtEnd_;
-    bool standard_;
+    std::size_t chunk_, served_ = 0;
+    bool failAtEnd_, standard_;
 };
 
 #endif  // TESTS_REFERENCE_CHECKS_H_

@@ -14,16 +14,14 @@
 #include "graph/Graph.h"
 
 struct ExtractedTriple {
-    char source;
-    char target;
+    char source, target;
     int weight;
 };
 
 struct Extraction {
     std::vector<ExtractedTriple> triples;
-    bool eof = false;  // the stream's state when reading ended
-    bool bad = false;
-    std::uint64_t consumed = 0;  // bytes taken: `tellg()` once the state is cleared
+    bool eof = false, bad = false;  // the stream's state when reading ended
+    std::uint64_t consumed = 0;     // bytes taken: `tellg()` once the state is cleared
     // Why reading ended, told from the item that failed (C++11 `>>` stores 0
     // for no digits and INT_MAX or INT_MIN for a number out of range), and
     // where that item starts after its whitespace (for a read error: `consumed`).

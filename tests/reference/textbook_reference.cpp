@@ -102,21 +102,3 @@ std::string textbookTopoSort(const Graph& graph, bool everyEntry, const std::str
     }
     return sorted;
 }
-
-std::string textbookAdjacency(const Graph& graph, char vertex, char target,
-                              const std::string& visited) {
-    std::string found = "0", queued, appended, records;
-    std::optional<int> distance;
-    for (const auto& entry : textbookRow(graph, vertex)) {
-        const bool fresh = visited.find(entry->vertex) == std::string::npos;
-        distance = distance || entry->vertex != target ? distance : entry->weight;
-        if (entry->weight != kHiddenWeight) {
-            found = found == "0" && entry->vertex == target ? "1" : found;
-            queued += found == "0" && fresh ? std::string(1, entry->vertex) : "";
-            appended += fresh ? std::string(1, entry->vertex) : "";
-            records += entry->vertex + std::to_string(entry->weight) + " ";
-        }
-    }
-    return found + "|" + queued + "|" + appended + "|" + records + "|" +
-           std::to_string(distance.value_or(0));
-}

@@ -45,11 +45,4 @@ Distances textbookDistances(const Graph& graph, char from,
 // entries of weight -1 count towards in-degrees but are never released.
 std::string textbookTopoSort(const Graph& graph, bool everyEntry, const std::string& order);
 
-// What the adjacency helpers do for `vertex`, `target` and `visited`, as
-// "found|queued|appended|records|distance": insertAdjacentElements' answer
-// and the names it queues, insertAdjacentNodes' names, the (name, weight)
-// records of insertAdjacentElementsDijkstra, getAdjacentDistance's answer.
-std::string textbookAdjacency(const Graph& graph, char vertex, char target,
-                              const std::string& visited);
-
 #endif  // TESTS_REFERENCE_TEXTBOOK_REFERENCE_H_
