@@ -21,6 +21,11 @@ def quoted(text: str) -> str:
     return _core.quoted(text.encode("latin-1"))
 
 
+def counted(count: int, noun: str) -> str:
+    """`count` and `noun`, plural but for one: "1 edge", "3 edges"."""
+    return f"{count} {noun}{'' if count == 1 else 's'}"
+
+
 @dataclass(frozen=True)
 class Report:
     """How reading an edge list went: the fields of the library's LoadReport.
@@ -96,7 +101,7 @@ class EdgeListError(ValueError):
         self.edges_read = report.edges_read
         if not report.complete:
             self.line, self.column, self.reason = report.line, report.column, report.reason
-            detail = f"reading stopped: {self.reason}; {report.edges_read} edges read before it"
+            detail = f"reading stopped: {self.reason}; {counted(report.edges_read, 'edge')} read before it"
         else:
             self.line, self.column = report.joined_at.line, report.joined_at.column
             self.reason = _core.describe_joined_weight(report.joined_byte.encode("latin-1"))

@@ -6,7 +6,7 @@ import os
 from typing import Iterable, NamedTuple, Optional
 
 from . import _core
-from ._errors import Report
+from ._errors import Report, counted
 from ._summary import Summary
 
 
@@ -127,7 +127,7 @@ class Part:
 
     def __repr__(self) -> str:
         return (f"<graph_query.Part of bytes {self.start.offset} to {self.end}, "
-                f"{self.report.edges_read} edges read, resume {tuple(self.resume or ()) or None}>")
+                f"{counted(self.report.edges_read, 'edge')} read, resume {tuple(self.resume or ()) or None}>")
 
 
 def _read_into(file, failures: list):

@@ -3,7 +3,7 @@ from __future__ import annotations
 
 from typing import Dict, List, Optional, Tuple
 
-from ._errors import NegativeCycleError, OrderError, Report, quoted
+from ._errors import NegativeCycleError, OrderError, Report, counted, quoted
 
 
 def vertex_code(name, argument: str) -> int:
@@ -130,8 +130,8 @@ class Summary:
         edges = sum(report.edges_read for report in self.reports.values())
         read = (f"from {len(self.reports)} inputs" if report is None else "read to the end"
                 if report.complete else f"stopped at {report.line}:{report.column}")
-        return (f"<graph_query.Summary of {len(names)} names {quoted(names)}, "
-                f"{edges} edges read, {read}>")
+        return (f"<graph_query.Summary of {counted(len(names), 'name')} {quoted(names)}, "
+                f"{counted(edges, 'edge')} read, {read}>")
 
     # The one way from arguments to codes, and from routes to answers.
 
