@@ -134,3 +134,23 @@ def test_a_file_changed_since_it_was_listed(client, tmp_path):
     pytest.raises(OSError, gqd.summarize, files, client, False, False).match("changed")
     written(tmp_path / "edges.txt", b"A B 1\n" * 1000 + b"C D 2\n")
     assert gqd.summarize(files, client, False, False)[0].report.edges_read == 1000
+
+
+# A size or an address that cannot be meant is a usage error before any
+# cluster starts, never a guess (parse_bytes reads "" as one byte).
+@pytest.mark.parametrize("args, problem", [
+    (["--blocksize=abc"], b"--blocksize: 'abc' is not a size such as '64 MiB'"),
+    (["--blocksize=0"], b"--blocksize: '0' is less than one byte"),
+    (["--blocksize="], b"--blocksize: '' is not a size such as '64 MiB'"),
+    (["--scheduler="], b"--scheduler needs an ADDRESS"),
+    (["check", "--scheduler"], b"--scheduler needs an ADDRESS")])
+def test_an_option_of_its_own_that_is_wrong_is_a_usage_error(args, problem):
+    run = subprocess.run([sys.executable, "-m", "graph_query.dask", "FILE", *args],
+                         capture_output=True, check=False, timeout=60)
+    assert (run.returncode, run.stdout, run.stderr.splitlines()[0]) == (2, b"",
+                                                                        b"graph-query: " + problem)
+
+
+@pytest.mark.parametrize("blocksize", ["abc", "", "kB", 0, -1, 0.5, None])
+def test_a_blocksize_that_cannot_be_meant_is_a_value_error(blocksize):
+    pytest.raises(ValueError, gqd.read, "FILE", blocksize=blocksize, client=object())

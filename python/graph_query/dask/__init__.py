@@ -15,6 +15,7 @@ from __future__ import annotations
 
 import contextlib
 import copy
+import operator
 import os
 from typing import List, NamedTuple
 
@@ -64,7 +65,9 @@ class Files(NamedTuple):
 
 def list_files(urlpath, blocksize) -> Files:
     """The files of `urlpath`, each with its size and blocks; OSError naming
-    the file that cannot be found."""
+    the file that cannot be found, ValueError for a `blocksize` that cannot be
+    meant (block_bytes)."""
+    size = block_bytes(blocksize)
     fs, _, paths = fsspec.core.get_fs_token_paths(urlpath, mode="rb")
     given = [os.fspath(urlpath)] if isinstance(urlpath, (str, os.PathLike)) else list(urlpath)
     if len(given) == 1 and not fsspec.core.has_magic(given[0]) and len(paths) == 1:
@@ -84,8 +87,22 @@ def list_files(urlpath, blocksize) -> Files:
             sizes.append(fs.info(path)["size"])
         except OSError as error:
             raise _named(error, name) from error
-    size = parse_bytes(blocksize) if isinstance(blocksize, str) else int(blocksize)
     return Files(fs, paths, names, sizes, [_blocks(total, size) for total in sizes])
+
+
+def block_bytes(blocksize) -> int:
+    """`blocksize` in bytes: a whole number, or a str such as "64 MiB" as
+    dask.utils.parse_bytes reads it; ValueError for anything else, and for a
+    size below one byte."""
+    try:
+        if isinstance(blocksize, str) and not any(c.isdigit() for c in blocksize):
+            raise ValueError  # parse_bytes takes "" and "kB" for 1 and 1000 bytes
+        size = parse_bytes(blocksize) if isinstance(blocksize, str) else operator.index(blocksize)
+    except (TypeError, ValueError):
+        raise ValueError(f"blocksize: {blocksize!r} is not a size such as '64 MiB'") from None
+    if size < 1:
+        raise ValueError(f"blocksize: {blocksize!r} is less than one byte")
+    return size
 
 
 def _blocks(size: int, blocksize: int) -> List[tuple]:

@@ -10,7 +10,7 @@ import sys
 import distributed
 
 from .. import _core
-from . import list_files, summarize
+from . import block_bytes, list_files, summarize
 
 PREFACE = """\
 Usage: python3 -m graph_query.dask [--scheduler=ADDRESS] [--blocksize=SIZE]
@@ -30,7 +30,8 @@ START_BYTES = 4096
 
 def own_options(args):
     """(scheduler, blocksize, graph-query's arguments): this program's own
-    options taken out of `args`, before any '--'."""
+    options taken out of `args`, before any '--'; ValueError saying which one
+    is wrong."""
     options, rest, words = {"--scheduler": None, "--blocksize": "128 MiB"}, [], iter(args)
     for word in words:
         name, equals, value = word.partition("=")
@@ -38,6 +39,12 @@ def own_options(args):
             options[name] = value if equals else next(words, "")
         else:
             rest.append(word)
+    if options["--scheduler"] == "":
+        raise ValueError("--scheduler needs an ADDRESS")
+    try:
+        block_bytes(options["--blocksize"])
+    except ValueError as error:
+        raise ValueError(f"--{error}") from None
     return options["--scheduler"], options["--blocksize"], rest
 
 
@@ -80,7 +87,12 @@ def _reason(error: OSError) -> str:
 
 
 def main(args=None) -> int:
-    scheduler, blocksize, rest = own_options(sys.argv[1:] if args is None else args)
+    try:
+        scheduler, blocksize, rest = own_options(sys.argv[1:] if args is None else args)
+    except ValueError as error:  # graph-query's form of a usage error, status 2
+        print(f"graph-query: {error}\nTry 'python3 -m graph_query.dask --help' for more "
+              "information.", file=sys.stderr)
+        return 2
     sys.stdout.flush()
     return _core.answer_over([os.fsencode(word) for word in rest],
                              reader(scheduler, blocksize), PREFACE)
