@@ -26,6 +26,15 @@ class Start(NamedTuple):
         return cls(offset, 1, offset == 0 and bool(header))
 
 
+def _fields(start: Start) -> tuple:
+    """(offset, column, header) of `start`; ValueError for a place before the
+    input's start, where the module's own check would be a TypeError."""
+    offset, column, header = start
+    if offset < 0 or column < 0:
+        raise ValueError(f"start: an offset and a column of 0 or more, not {start!r}")
+    return offset, column, bool(header)
+
+
 class Part:
     """The summary of one block of an edge list, O(V^2) bytes whatever the
     block's size, read as if a triple (at the input's start, the header) began
@@ -41,7 +50,7 @@ class Part:
         """Summarizes the bytes of any buffer (bytes, bytearray, memoryview,
         mmap, ...), read where they lie without the GIL, standing at `start` of
         the input; ValueError for a start in column 0."""
-        offset, column, header = start
+        offset, column, header = _fields(start)
         self._part = _core.read_part(buffer, offset, column, bool(header), bool(directed))
 
     @classmethod
@@ -51,7 +60,9 @@ class Part:
         its end), a block at a time without the GIL: `file` a path, or a binary
         file object open for reading with seek() and readinto() (any fsspec
         file). OSError when it cannot be opened or read."""
-        offset, column, header = start
+        offset, column, header = _fields(start)
+        if end is not None and end < 0:
+            raise ValueError(f"end: an offset of 0 or more, or None, not {end!r}")
         end = 2**64 - 1 if end is None else end
         if hasattr(file, "readinto"):
             failures = []

@@ -47,3 +47,13 @@ def test_parts_merge_into_what_reading_whole_gives(tmp_path, seed):
             part = merged(path, data, cut, directed)
             assert (summary_of(part.summary()), part.resume) == (
                 whole, gq.Start(len(data)) if whole[1].complete else None), cut
+
+
+# A place before the input's start is a ValueError naming it, not the
+# binding's TypeError of an unsigned argument.
+@pytest.mark.parametrize("read, named", [
+    (lambda: gq.Part(b"A B 1\n", start=gq.Start(-1)), "start"),
+    (lambda: gq.Part(b"A B 1\n", start=gq.Start(0, -1)), "start"),
+    (lambda: gq.Part.from_file("edges.txt", end=-1), "end")])
+def test_a_place_before_the_start_is_a_value_error(read, named):
+    pytest.raises(ValueError, read).match(f"^{named}: ")
