@@ -72,11 +72,8 @@ class Forest {
     std::array<std::size_t, kNameCount> size_;
 };
 
-}  // namespace
-
-// Each neighbour but a loop gives its pair a joint; sorting them by pair
-// brings a pair's two directions together, so that one pass merges them.
-std::vector<EdgeTriple> spanningForest(const TableSummary& table, EdgeEntries rule) {
+// Each neighbour but a loop gives its pair a joint.
+std::vector<Joint> jointsOf(const TableSummary& table, EdgeEntries rule) {
     const AppearanceOrder& order = table.tieOrder(rule);
     std::vector<Joint> joints;
     for (const char owner : order.names()) {
@@ -98,6 +95,12 @@ std::vector<EdgeTriple> spanningForest(const TableSummary& table, EdgeEntries ru
                               joined ? weight : INT_MAX, joined ? tie : UINT64_MAX});
         }
     }
+    return joints;
+}
+
+// The pairs that steps join, lightest first: sorting the joints by pair
+// brings a pair's two directions together, so that one pass merges them.
+std::vector<Joint> joinedPairs(std::vector<Joint> joints) {
     const auto byPair = [](const Joint& a, const Joint& b) {
         return std::tie(a.first, a.second) < std::tie(b.first, b.second);
     };
@@ -115,11 +118,18 @@ std::vector<EdgeTriple> spanningForest(const TableSummary& table, EdgeEntries ru
         pairs.end());
     std::sort(pairs.begin(), pairs.end(),
               [](const Joint& a, const Joint& b) { return a.isLighter(b); });
+    return pairs;
+}
+
+}  // namespace
+
+std::vector<EdgeTriple> spanningForest(const TableSummary& table, EdgeEntries rule) {
+    const std::string& names = table.tieOrder(rule).names();
     std::vector<EdgeTriple> taken;
     Forest forest;
-    for (const Joint& joint : pairs) {
-        const char first = order.names()[static_cast<std::size_t>(joint.first)];
-        const char second = order.names()[static_cast<std::size_t>(joint.second)];
+    for (const Joint& joint : joinedPairs(jointsOf(table, rule))) {
+        const char first = names[static_cast<std::size_t>(joint.first)];
+        const char second = names[static_cast<std::size_t>(joint.second)];
         if (forest.join(nameSlot(first), nameSlot(second))) {
             taken.push_back({joint.weight, first, second});
         }

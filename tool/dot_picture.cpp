@@ -2,6 +2,7 @@
 
 #include <bitset>
 #include <cstdio>
+#include <optional>
 #include <unordered_map>
 
 #include "tool/route_text.h"
@@ -107,46 +108,41 @@ std::string componentNode(char vertex, std::size_t component) {
     return "    " + dotName(vertex) + " [style=filled, fillcolor=\"" + colour + "\"];\n";
 }
 
-}  // namespace
-
-ExitStatus answerDot(const Words& words, Session& session) {
-    const bool directed = session.invocation().directed;
-    Output& out = session.out();
-    out.write(directed ? "digraph G {\n" : "graph G {\n");
-    Marks marks;
-    if (words.size() > 1 && words[1] == "components") {
-        const std::vector<std::string> components =
-            session.index().components(session.edgeEntries());
-        for (std::size_t i = 0; i < components.size(); ++i) {
-            for (const char name : components[i]) {
-                out.write(componentNode(name, i));
-            }
-        }
-    } else if (words.size() > 1 && words[1] == "tree") {
-        for (const EdgeTriple& edge : session.index().spanningForest(session.edgeEntries())) {
-            marks.markBold(edge.source, edge.target, edge.weight);
-        }
-    } else if (words.size() > 1) {
-        const char from = words[1][0];
-        const RouteTable& routes = session.routesFrom(from);
-        if (words.size() > 2) {
-            const char to = words[2][0];
-            const Route& route = routes[slotOf(to)];
-            marks.mark(route, /*wholePath=*/true, routes, from);
-            out.write("    label=\"" + dotText(from) + " to " + dotText(to) + ": " +
-                      dotText(lengthText(route)) + "\";\n");
-        } else {
-            for (const char name : session.names()) {
-                marks.mark(routes[slotOf(name)], /*wholePath=*/false, routes, from);
-                out.write(node(name, routes[slotOf(name)]));
-            }
+void writeComponents(Session& session) {
+    const std::vector<std::string> components = session.index().components(session.edgeEntries());
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        for (const char name : components[i]) {
+            session.out().write(componentNode(name, i));
         }
     }
+}
+
+// With `to`, the graph labelled with the answer from `from` to it and its
+// path marked; without, each vertex labelled with its answer and the last
+// step of its route marked.
+void writeRoutes(Session& session, char from, std::optional<char> to, Marks& marks) {
+    const RouteTable& routes = session.routesFrom(from);
+    if (to) {
+        const Route& route = routes[slotOf(*to)];
+        marks.mark(route, /*wholePath=*/true, routes, from);
+        session.out().write("    label=\"" + dotText(from) + " to " + dotText(*to) + ": " +
+                            dotText(lengthText(route)) + "\";\n");
+        return;
+    }
+    for (const char name : session.names()) {
+        marks.mark(routes[slotOf(name)], /*wholePath=*/false, routes, from);
+        session.out().write(node(name, routes[slotOf(name)]));
+    }
+}
+
+// Every listed edge, each once, with what `marks` puts on it; false when
+// reading the edges failed. An undirected load stores each edge S-T in the
+// row of S and again in the row of T, and a loop twice running in its row.
+bool writeEdges(Session& session, Marks& marks) {
+    const bool directed = session.invocation().directed;
     const char* arrow = directed ? " -> " : " -- ";
-    // An undirected load stores each edge S-T in the row of S and again in
-    // the row of T, and a loop twice running in its row: each is drawn once.
     bool loopPending = false;
-    const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
+    return session.forEachListedEdge([&](char source, char target, int weight) {
         if (!directed) {
             const auto from = static_cast<unsigned char>(source);
             const auto to = static_cast<unsigned char>(target);
@@ -155,10 +151,29 @@ ExitStatus answerDot(const Words& words, Session& session) {
                 return;
             }
         }
-        out.write("    " + dotName(source) + arrow + dotName(target) + " [label=\"" +
-                  std::to_string(weight) + "\"" +
-                  marks.attributes(source, target, weight, directed) + "];\n");
+        session.out().write("    " + dotName(source) + arrow + dotName(target) + " [label=\"" +
+                            std::to_string(weight) + "\"" +
+                            marks.attributes(source, target, weight, directed) + "];\n");
     });
-    out.write("}\n");
+}
+
+}  // namespace
+
+ExitStatus answerDot(const Words& words, Session& session) {
+    session.out().write(session.invocation().directed ? "digraph G {\n" : "graph G {\n");
+    Marks marks;
+    const std::string kind = words.size() > 1 ? words[1] : "";
+    if (kind == "components") {
+        writeComponents(session);
+    } else if (kind == "tree") {
+        for (const EdgeTriple& edge : session.index().spanningForest(session.edgeEntries())) {
+            marks.markBold(edge.source, edge.target, edge.weight);
+        }
+    } else if (!kind.empty()) {
+        writeRoutes(session, kind[0],
+                    words.size() > 2 ? std::optional<char>(words[2][0]) : std::nullopt, marks);
+    }
+    const bool read = writeEdges(session, marks);
+    session.out().write("}\n");
     return read ? ExitStatus::answered : ExitStatus::trouble;
 }

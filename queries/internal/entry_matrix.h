@@ -132,6 +132,15 @@ class EntryMatrix {
     void mergeRowNames(char owner, const Row& later);
     void mergeCells(char row, const Cells& later);
 
+    // readFrom's steps, each reading one section of the form and checking
+    // what it can: the names in the order read, the rows (giving the pairs
+    // they name), the cells (giving their count), and last, that the rows
+    // and the cells agree.
+    void readNamesRead(ByteReader& in);
+    std::uint64_t readRows(ByteReader& in);
+    std::uint64_t readCells(ByteReader& in);
+    void requireRowsMatchCells() const;
+
     // The first triple between two names: where rows are made, names named,
     // and the order names were read in changes.
     __attribute__((noinline, cold)) void noteFirstEntry(char source, char target, int weight);
