@@ -199,11 +199,8 @@ py::tuple readingOf(const std::optional<QueryIndex>& index, const LoadReport& re
     return py::make_tuple(index ? py::cast(*index) : py::none(), reportFields(report), error);
 }
 
-}  // namespace
-
-PYBIND11_MODULE(_core, module) {
-    module.doc() = "The compiled half of graph_query: QueryIndex over name codes and bytes.";
-
+// The Index class: the answers of a QueryIndex.
+void defineIndex(py::module_& module) {
     py::class_<QueryIndex>(module, "Index", "A summary of a table, as graph_query.Summary uses it.")
         .def(
             "names",
@@ -279,7 +276,11 @@ PYBIND11_MODULE(_core, module) {
                 return tripleList(index.spanningForest(entriesOf(labelSetting)));
             },
             "(source, target, weight) for every edge of the spanning forest, in the order taken.");
+}
 
+// The Part class, parts read from buffers, files and readers, and the index
+// of several inputs' parts.
+void defineParts(py::module_& module) {
     py::class_<PartSummary>(module, "Part", "A PartSummary, as graph_query.Part uses it.")
         .def("merge", [](PartSummary& part,
                          const PartSummary& later) { withoutGil([&] { part.merge(later); }); })
@@ -355,7 +356,10 @@ PYBIND11_MODULE(_core, module) {
             return withoutGil([&] { return QueryIndex(inputs); });
         },
         "The index of the table of several inputs read one after the other.");
+}
 
+// graph-query's words, and its answers over a reader of the caller's.
+void defineToolWords(py::module_& module) {
     module.def(
         "describe_stop",
         [](const std::string& stop, bool inHeader, py::bytes found) {
@@ -396,7 +400,10 @@ PYBIND11_MODULE(_core, module) {
         py::arg("args"), py::arg("read"), py::arg("usage_preface"),
         "graph-query's exit status for `args`, answered on standard output from what "
         "read(file, directed, header) makes of FILE.");
+}
 
+// Whole inputs read into an index: files, buffers and triples.
+void defineReading(py::module_& module) {
     module.def(
         "read_file",
         [](const std::string& path, bool directed, bool header, unsigned jobs) {
@@ -448,4 +455,14 @@ PYBIND11_MODULE(_core, module) {
         },
         py::arg("sources"), py::arg("targets"), py::arg("weights"), py::arg("directed"),
         "An index of the triples (sources[i], targets[i], weights[i]), weights as C ints.");
+}
+
+}  // namespace
+
+PYBIND11_MODULE(_core, module) {
+    module.doc() = "The compiled half of graph_query: QueryIndex over name codes and bytes.";
+    defineIndex(module);
+    defineParts(module);
+    defineToolWords(module);
+    defineReading(module);
 }
