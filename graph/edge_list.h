@@ -116,6 +116,15 @@ std::string describeStop(const LoadReport& report);
 // as: "'.' right after a weight is read as the next item". O(1).
 std::string describeJoinedWeight(const LoadReport& report);
 
+// isItemSpace()
+//
+// Whether the reader takes `byte` for white space between items, as `>>` does
+// in the C locale: a blank, tab, line feed, vertical tab, form feed or
+// carriage return. O(1).
+constexpr bool isItemSpace(char byte) {
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
+
 // quotedBytes()
 //
 // `text` between single quotes, as messages show what was read: bytes outside

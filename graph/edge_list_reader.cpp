@@ -18,10 +18,6 @@ using Stop = LoadReport::Stop;
 constexpr std::size_t kFoundBytes = 32;
 constexpr std::uint64_t kIntMagnitude = 2147483648;  // of INT_MIN; INT_MAX is one less
 
-bool isSpace(int c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 bool isDigit(int c) {
     return c >= '0' && c <= '9';
 }
@@ -41,7 +37,7 @@ class ItemParser {
     // Skips whitespace; returns the next byte, left unread, or EOF.
     int skipSpace() {
         int c = in_.peek();
-        while (isSpace(c)) {
+        while (isItemSpace(static_cast<char>(c))) {
             in_.take();
             c = in_.peek();
         }
@@ -132,7 +128,7 @@ class ItemParser {
             }
             batch[count] = {weight, source, target};
             const int next = in_.peek();
-            if (!report.joinedWeight && next != EOF && !isSpace(next)) {
+            if (!report.joinedWeight && next != EOF && !isItemSpace(static_cast<char>(next))) {
                 report.joinedWeight = true;
                 report.joinedAt = in_.position();
                 report.joinedByte = static_cast<char>(next);

@@ -83,9 +83,9 @@ ExitStatus answerMatrix(const Words&, Session& session) {
         const std::size_t differ =
             cellsNotLeast(matrix, session.index().leastWeightMatrix(EdgeEntries::every));
         if (differ > 0) {
-            session.say("note: " + std::to_string(differ) + " of " +
-                        std::to_string(matrix.names.size() * matrix.names.size()) +
-                        " cells are not the least total weight (answered without -l)");
+            session.say(notLeastNote(std::to_string(differ) + " of " +
+                                     std::to_string(matrix.names.size() * matrix.names.size()) +
+                                     " cells are not the least total weight"));
         }
     }
     return status;
@@ -94,18 +94,15 @@ ExitStatus answerMatrix(const Words&, Session& session) {
 ExitStatus answerTree(const Words&, Session& session) {
     const std::vector<EdgeTriple> forest = session.index().spanningForest(session.edgeEntries());
     for (const EdgeTriple& edge : forest) {
-        char line[kListingItemBytes + 1];
-        char* end = writeListingItem(line, edge.source, edge.target, edge.weight);
-        *end++ = '\n';
-        session.out().write({line, static_cast<std::size_t>(end - line)});
+        writeListingLine(session.out(), edge.source, edge.target, edge.weight);
     }
     const std::int64_t total = totalWeight(forest);
     session.out().write("total " + std::to_string(total) + "\n");
     if (session.labelSetting()) {
         const std::int64_t least = totalWeight(session.index().spanningForest(EdgeEntries::every));
         if (least != total) {
-            session.say("note: a spanning forest of the least total weight weighs " +
-                        std::to_string(least) + " (answered without -l)");
+            session.say(notLeastNote("a spanning forest of the least total weight weighs " +
+                                     std::to_string(least)));
         }
     }
     return ExitStatus::answered;

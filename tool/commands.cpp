@@ -2,6 +2,7 @@
 
 #include <bitset>
 
+#include "tool/messages.h"
 #include "tool/route_text.h"
 
 namespace {
@@ -16,13 +17,13 @@ void noteUnlessLeast(Session& session, char from, const Route& answered) {
     if (least.length == answered.length && least.negativeCycle.empty()) {
         return;
     }
-    session.say("note: " + std::string(1, from) + " to " + answered.target + ": " +
-                (least.length ? "the least total weight is " + lengthText(least)
-                              : "no least total weight: " + lengthText(least)) +
-                " (answered without -l)");
+    session.say(
+        notLeastNote(std::string(1, from) + " to " + answered.target + ": " +
+                     (least.length ? "the least total weight is " : "no least total weight: ") +
+                     lengthText(least)));
 }
 
-// An answer with a number, or a negative one.
+// An answer when `yes`, otherwise a negative one.
 ExitStatus answeredIf(bool yes) {
     return yes ? ExitStatus::answered : ExitStatus::negative;
 }
@@ -45,10 +46,7 @@ bool isKeywordOf(const CommandEntry& command, const std::string& word) {
 
 ExitStatus answerList(const Words&, Session& session) {
     const bool read = session.forEachListedEdge([&](char source, char target, int weight) {
-        char line[kListingItemBytes + 1];
-        char* end = writeListingItem(line, source, target, weight);
-        *end++ = '\n';
-        session.out().write({line, static_cast<std::size_t>(end - line)});
+        writeListingLine(session.out(), source, target, weight);
     });
     return read ? ExitStatus::answered : ExitStatus::trouble;
 }
@@ -188,10 +186,6 @@ bool checkCommand(const Words& words, bool directed, bool edgesHeld, std::string
         return false;
     }
     return true;
-}
-
-bool isCommandName(const std::string& word) {
-    return findCommand(word) != nullptr;
 }
 
 bool needsListing(const Words& words) {

@@ -16,11 +16,6 @@
 // answer, printing edges only when `edgesHeld`; otherwise sets `problem`.
 bool checkCommand(const Words& words, bool directed, bool edgesHeld, std::string& problem);
 
-// isCommandName()
-//
-// Whether `word` names a command.
-bool isCommandName(const std::string& word);
-
 // needsListing(), needsSummary()
 //
 // Whether the checked command `words` prints edges of FILE's listing, and
@@ -41,8 +36,8 @@ std::string unknownVertex(const Words& words, const Session& session);
 ExitStatus runCommand(const Words& words, Session& session);
 
 // The answers of the commands of the same names, for the command table
-// (`dot` is in dot_picture.h). Each prints its answer for the checked `words`
-// and returns its status.
+// (`components`, `matrix` and `tree` are in analyses.h, `dot` in dot_picture.h). Each prints its
+// answer for the checked `words` and returns its status.
 ExitStatus answerList(const Words& words, Session& session);
 ExitStatus answerReachable(const Words& words, Session& session);
 ExitStatus answerDistance(const Words& words, Session& session);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 
+#include "graph/edge_list.h"
 #include "tool/messages.h"
 
 namespace {
@@ -48,10 +49,6 @@ bool isHeaderRecord(const std::vector<std::string>& words) {
     return words.size() == 2 && words[0].size() == 1 && isInteger(words[1]);
 }
 
-bool isSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 bool isLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
@@ -66,11 +63,11 @@ std::optional<std::string> wordOfNames(const LoadReport& report, const std::stri
         return std::nullopt;
     }
     std::uint64_t first = at;
-    while (first > 0 && !isSpace(start[first - 1])) {
+    while (first > 0 && !isItemSpace(start[first - 1])) {
         --first;
     }
     std::uint64_t end = at;
-    while (end < start.size() && !isSpace(start[end])) {
+    while (end < start.size() && !isItemSpace(start[end])) {
         ++end;
     }
     InputPosition wordAt = report.stoppedAt;

@@ -48,3 +48,7 @@ std::string openErrorText(const std::string& reason) {
 std::string outOfMemoryText() {
     return "out of memory";
 }
+
+std::string notLeastNote(const std::string& what) {
+    return "note: " + what + " (answered without -l)";
+}

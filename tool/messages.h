@@ -48,4 +48,8 @@ std::string openErrorText(const std::string& reason);
 // "out of memory".
 std::string outOfMemoryText();
 
+// The note that, under -l, an answer is not what the default would give:
+// "note: " + `what` + " (answered without -l)".
+std::string notLeastNote(const std::string& what);
+
 #endif  // TOOL_MESSAGES_H_

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/Graph.h"
+#include "tool/output.h"
 
 // The vertices separated by blanks: "A C E".
 inline std::string spaced(const std::string& vertices) {
@@ -25,6 +26,15 @@ inline std::string lengthText(const Route& route) {
     }
     return route.negativeCycle.empty() ? "unreachable"
                                        : "negative cycle " + spaced(route.negativeCycle);
+}
+
+// Writes the edge's line in the listing's form, "(A,B,6)", without making a
+// string of it: the listing writes one for every triple read.
+inline void writeListingLine(Output& out, char source, char target, int weight) {
+    char line[kListingItemBytes + 1];
+    char* end = writeListingItem(line, source, target, weight);
+    *end++ = '\n';
+    out.write({line, static_cast<std::size_t>(end - line)});
 }
 
 #endif  // TOOL_ROUTE_TEXT_H_
