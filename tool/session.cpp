@@ -48,6 +48,7 @@ bool Session::load(bool summary, bool listing) {
     InputFile& input = *input_;
     std::istream& stream = *input.stream();
     const bool directed = invocation_.directed;
+    LoadReport report;
     const auto keep = [&](const EdgeTriple* triples, std::size_t count) {
         listing_->add(triples, count);
     };
@@ -58,7 +59,7 @@ bool Session::load(bool summary, bool listing) {
         // One pass feeds both, for an input that cannot be read again.
         index_.emplace(
             std::function<void(const EdgeBatchVisitor&)>([&](const EdgeBatchVisitor& add) {
-                readEdgeList(stream, invocation_.header, report_,
+                readEdgeList(stream, invocation_.header, report,
                              [&](const EdgeTriple* triples, std::size_t count) {
                                  keep(triples, count);
                                  add(triples, count);
@@ -66,17 +67,17 @@ bool Session::load(bool summary, bool listing) {
             }),
             directed);
     } else if (summary && input.canReadInParts() && jobs() > 1) {
-        index_.emplace(input.readAt(), input.size(), directed, report_, invocation_.header, jobs());
+        index_.emplace(input.readAt(), input.size(), directed, report, invocation_.header, jobs());
     } else if (summary) {
-        index_.emplace(stream, directed, report_, invocation_.header);
+        index_.emplace(stream, directed, report, invocation_.header);
     } else {
-        readEdgeList(stream, invocation_.header, report_, keep);
+        readEdgeList(stream, invocation_.header, report, keep);
     }
     if (index_) {
         noteVertices();
     }
-    readings_ = {{invocation_.file, report_, input.start(), input.startIsWhole()}};
-    return !readError(report_);
+    readings_ = {{invocation_.file, report, input.start(), input.startIsWhole()}};
+    return !readError(report);
 }
 
 void Session::noteVertices() {
@@ -122,7 +123,7 @@ bool Session::forEachListedEdge(const std::function<void(char, char, int)>& visi
             return false;
         }
         // Never a listing of other contents than the answers were read from.
-        if (!sameReading(report_, report)) {
+        if (!sameReading(readings_.front().report, report)) {
             listing_.reset();
             say("the input changed while it was read");
             return false;

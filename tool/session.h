@@ -101,7 +101,6 @@ class Session {
     InputFile* input_;
     Output& out_;
     Messages& messages_;
-    LoadReport report_;
     std::vector<InputReading> readings_;
     std::optional<QueryIndex> index_;
     std::optional<EdgeListing> listing_;
