@@ -99,6 +99,6 @@ def _summary(reading: tuple, directed: bool, strict: bool, filename: Optional[st
     if error:
         raise OSError(error, os.strerror(error), filename)
     report = Report._of(fields)
-    if strict and (not report.complete or report.joined_weight):
+    if strict and not report.as_written:
         raise EdgeListError(report, filename)
     return Summary(index, bool(directed), {filename: report})

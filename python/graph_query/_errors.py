@@ -72,6 +72,12 @@ class Report:
         return self.joined_at is not None
 
     @property
+    def as_written(self) -> bool:
+        """Whether the whole input was read, and read as written: what strict
+        reading asks of it."""
+        return self.complete and not self.joined_weight
+
+    @property
     def line(self) -> int:
         return self.stopped_at.line
 

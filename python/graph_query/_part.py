@@ -27,11 +27,11 @@ class Start(NamedTuple):
 
 
 def _fields(start: Start) -> tuple:
-    """(offset, column, header) of `start`; ValueError for a place before the
-    input's start, where the module's own check would be a TypeError."""
+    """(offset, column, header) of `start`; ValueError for a place that no
+    input has, which the binding would take for a TypeError or its own error."""
     offset, column, header = start
-    if offset < 0 or column < 0:
-        raise ValueError(f"start: an offset and a column of 0 or more, not {start!r}")
+    if offset < 0 or column < 1:
+        raise ValueError(f"start: an offset of 0 or more and a column of 1 or more, not {start!r}")
     return offset, column, bool(header)
 
 
@@ -49,7 +49,7 @@ class Part:
     def __init__(self, buffer, directed: bool = False, start: Start = Start(0, 1, True)):
         """Summarizes the bytes of any buffer (bytes, bytearray, memoryview,
         mmap, ...), read where they lie without the GIL, standing at `start` of
-        the input; ValueError for a start in column 0."""
+        the input; ValueError for a start at a negative offset or in column 0."""
         offset, column, header = _fields(start)
         self._part = _core.read_part(buffer, offset, column, bool(header), bool(directed))
 

@@ -1,7 +1,7 @@
 """Summary: graph-query's answers on one edge list, from its summary."""
 from __future__ import annotations
 
-from typing import Dict, List, Optional, Tuple
+from typing import Dict, List, NamedTuple, Optional, Tuple
 
 from ._errors import NegativeCycleError, OrderError, Report, counted, quoted
 
@@ -19,10 +19,20 @@ def names_of(codes: bytes) -> str:
     return codes.decode("latin-1")
 
 
+class _Route(NamedTuple):
+    """One target's answer of a search: the length (None when unreachable or
+    behind a negative cycle), the path's names and the negative cycle's."""
+
+    length: Optional[int]
+    path: str
+    cycle: str
+
+
 class Summary:
     """What graph-query answers from, for one edge list: the names, each
     pair's steps and weights, and the in-degrees, O(V^2) whatever the number
-    of edges. Made by graph_query.read, from_bytes and from_edges.
+    of edges. Made by graph_query.read, from_bytes, from_edges and from_parts,
+    Part.summary() and graph_query.dask.read.
 
     Every query answers as graph-query does: every triple is an edge of its
     weight (-1 included), a name reaches itself, and distances are least total
@@ -52,19 +62,19 @@ class Summary:
         """The least total weight of a path from a to b (0 from a to a), None
         when there is none; NegativeCycleError when a negative cycle reached from
         a reaches b. With label_setting, the library's label-setting search."""
-        return self._route(a, b, label_setting)[1]
+        return self._route(a, b, label_setting).length
 
     def path(self, a: str, b: str, label_setting: bool = False) -> Optional[str]:
         """The names of a least-weight path from a to b with the fewest edges,
         as a str ("ACED"), None when b is unreachable; as distance()."""
         route = self._route(a, b, label_setting)
-        return route[2] if route[1] is not None else None
+        return route.path if route.length is not None else None
 
     def distances(self, a: str, label_setting: bool = False) -> Dict[str, Optional[int]]:
         """distance(a, name) for every name, in names() order, from one search;
         NegativeCycleError for the first name a negative cycle leaves without one."""
         routes = self._routes_from(a, "a", label_setting)
-        return {target: self._answer(a, target, routes[target])[1]
+        return {target: self._answer(a, target, routes[target]).length
                 for target in self.names(label_setting)}
 
     def reachable(self, a: str, b: str, label_setting: bool = False) -> bool:
@@ -74,7 +84,7 @@ class Summary:
             return self._index.reachable(self._code(a, "a"), self._code(b, "b"))
         routes = self._routes_from(a, "a", False)
         route = routes[self._name(b, "b")]
-        return route[1] is not None or bool(route[3])
+        return route.length is not None or bool(route.cycle)
 
     def topo(self, label_setting: bool = False) -> str:
         """Every name in a topological order (Kahn's), ties to the name first in
@@ -146,22 +156,20 @@ class Summary:
         return name
 
     def _routes_from(self, a, argument: str, label_setting: bool) -> dict:
-        """The routes of one search from a, by target: (target, length, path,
-        cycle), kept for later queries."""
+        """The routes of one search from a, by target, kept for later queries."""
         key = (self._code(a, argument), bool(label_setting))
         if key not in self._routes:
             self._routes[key] = {
-                chr(target): (chr(target), length, names_of(path), names_of(cycle))
+                chr(target): _Route(length, names_of(path), names_of(cycle))
                 for target, length, path, cycle in self._index.routes(*key)}
         return self._routes[key]
 
-    def _route(self, a, b, label_setting: bool) -> tuple:
-        self._code(a, "a")
-        target = self._name(b, "b")
-        return self._answer(a, target, self._routes_from(a, "a", label_setting)[target])
+    def _route(self, a, b, label_setting: bool) -> _Route:
+        routes = self._routes_from(a, "a", label_setting)
+        return self._answer(a, b, routes[self._name(b, "b")])
 
     @staticmethod
-    def _answer(source: str, target: str, route: tuple) -> tuple:
-        if route[3]:
-            raise NegativeCycleError(source, target, route[3])
+    def _answer(source: str, target: str, route: _Route) -> _Route:
+        if route.cycle:
+            raise NegativeCycleError(source, target, route.cycle)
         return route

@@ -243,13 +243,7 @@ void defineIndex(py::module_& module) {
         .def(
             "steps",
             [](const QueryIndex& index, bool labelSetting) {
-                py::list steps;
-                for (const EdgeTriple& step : index.steps(entriesOf(labelSetting))) {
-                    steps.append(py::make_tuple(static_cast<unsigned char>(step.source),
-                                                static_cast<unsigned char>(step.target),
-                                                step.weight));
-                }
-                return steps;
+                return tripleList(index.steps(entriesOf(labelSetting)));
             },
             "(source, target, weight) for every distinct step, as QueryIndex::steps.")
         .def(
@@ -293,13 +287,10 @@ void defineParts(py::module_& module) {
              [](const PartSummary& part) {
                  return py::bytes(withoutGil([&] { return part.toBytes(); }));
              })
-        .def_static("from_bytes",
-                    [](py::bytes bytes) {
-                        const std::string form = bytes;
-                        return withoutGil([&] { return PartSummary::fromBytes(form); });
-                    })
-        .def("index",
-             [](const PartSummary& part) { return withoutGil([&] { return QueryIndex(part); }); });
+        .def_static("from_bytes", [](py::bytes bytes) {
+            const std::string form = bytes;
+            return withoutGil([&] { return PartSummary::fromBytes(form); });
+        });
 
     module.def(
         "read_part",
@@ -461,6 +452,8 @@ void defineReading(py::module_& module) {
 
 PYBIND11_MODULE(_core, module) {
     module.doc() = "The compiled half of graph_query: QueryIndex over name codes and bytes.";
+    // How much of an input's start graph-query's notes on how it is written look at.
+    module.attr("START_BYTES") = FdStreamBuffer::kStartBytes;
     defineIndex(module);
     defineParts(module);
     defineToolWords(module);

@@ -3,6 +3,7 @@
 # for runs that cannot start worker processes.
 import concurrent.futures
 import os
+import pathlib
 import signal
 import subprocess
 import sys
@@ -87,6 +88,7 @@ def test_several_files_are_the_union_of_their_edges(client, tmp_path):
              for name, data in [("a.txt", first), ("b.txt", b""), ("c.txt", last)]]
     body = written(tmp_path / "body", first[9:9 + 11 * 1_000_000] + last[9:])
     g = gqd.read(paths, blocksize="2 MiB", client=client)
+    assert gqd.list_files([pathlib.Path(path) for path in paths], 1000).names == paths
     assert summary_of(g)[0] == summary_of(gq.read(body, header=False, strict=False))[0]
     assert g.reports == {path: gq.read(path, strict=False).report for path in paths}
     glob = str(tmp_path / "*.txt")

@@ -48,7 +48,7 @@ def read(urlpath, directed: bool = False, header: bool = True, blocksize="128 Mi
     files = list_files(urlpath, blocksize)
     summary = from_parts(summarize(files, client, directed, header), files.names)
     for name, report in summary.reports.items():
-        if strict and (not report.complete or report.joined_weight):
+        if strict and not report.as_written:
             raise EdgeListError(report, name)
     return summary
 
@@ -64,23 +64,25 @@ class Files(NamedTuple):
 
 
 def list_files(urlpath, blocksize) -> Files:
-    """The files of `urlpath`, each with its size and blocks; OSError naming
-    the file that cannot be found, ValueError for a `blocksize` that cannot be
-    meant (block_bytes)."""
+    """The files of `urlpath` (a path, a glob, or a list of paths, each a str or
+    an os.PathLike), each with its size and blocks; OSError naming the file
+    that cannot be found, ValueError for no paths or a `blocksize` that cannot
+    be meant (block_bytes)."""
     size = block_bytes(blocksize)
-    fs, _, paths = fsspec.core.get_fs_token_paths(urlpath, mode="rb")
-    given = [os.fspath(urlpath)] if isinstance(urlpath, (str, os.PathLike)) else list(urlpath)
-    if len(given) == 1 and not fsspec.core.has_magic(given[0]) and len(paths) == 1:
+    one = isinstance(urlpath, (str, os.PathLike))
+    given = [os.fspath(path) for path in ([urlpath] if one else urlpath)]
+    if not given:
+        raise ValueError("urlpath: no paths given")
+    fs, _, paths = fsspec.core.get_fs_token_paths(given[0] if one else given, mode="rb")
+    if len(given) == len(paths) and not any(map(fsspec.core.has_magic, given)):
         names = given
-    elif len(given) == len(paths) and not any(map(fsspec.core.has_magic, given)):
-        names = [os.fspath(name) for name in given]
     else:  # as found, relative to here for a relative local glob
         relative = not os.path.isabs(given[0]) and "://" not in given[0]
         names = [(os.path.relpath(path) if relative else path)
                  if isinstance(fs, LocalFileSystem) else fs.unstrip_protocol(path)
                  for path in paths]
     if not paths:
-        raise FileNotFoundError(2, os.strerror(2), os.fspath(urlpath))
+        raise FileNotFoundError(2, os.strerror(2), given[0])
     sizes = []
     for path, name in zip(paths, names):
         try:

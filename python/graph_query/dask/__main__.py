@@ -23,11 +23,6 @@ used. What follows is graph-query's usage.
 
 """
 
-# The bytes of a file's start that the notes on how it is written look at
-# (FdStreamBuffer::kStartBytes).
-START_BYTES = 4096
-
-
 def own_options(args):
     """(scheduler, blocksize, graph-query's arguments): this program's own
     options taken out of `args`, before any '--'; ValueError saying which one
@@ -69,7 +64,7 @@ def reader(scheduler, blocksize):
         urlpath = os.fsdecode(file)
         try:
             files = list_files(urlpath, blocksize)
-            starts = [files.fs.cat_file(path, 0, START_BYTES) for path in files.paths]
+            starts = [files.fs.cat_file(path, 0, _core.START_BYTES) for path in files.paths]
         except OSError as error:
             return None, (error.filename or urlpath, True, _reason(error))
         try:
@@ -77,7 +72,7 @@ def reader(scheduler, blocksize):
                 parts = summarize(files, client, directed, header)
         except OSError as error:
             return None, (error.filename or urlpath, False, _reason(error))
-        return [(name, part._part, start, size <= START_BYTES) for name, part, start, size
+        return [(name, part._part, start, size <= _core.START_BYTES) for name, part, start, size
                 in zip(files.names, parts, starts, files.sizes)], None
     return read
 
