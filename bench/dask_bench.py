@@ -28,8 +28,9 @@ import os
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
+
+from bench_rounds import alternated, edge_file
 
 
 def main(argv):
@@ -42,11 +43,7 @@ def main(argv):
     triples = os.environ.get("DASK_BENCH_TRIPLES", "100000000")
     blocksize = os.environ.get("DASK_BENCH_BLOCKSIZE", "128 MiB")
     tool = os.path.join(build, "graph-query")
-    with tempfile.TemporaryDirectory(dir=os.environ.get("DASK_BENCH_DIR")) as scratch:
-        path = os.path.join(scratch, "edges.txt")
-        with open(path, "wb") as file:
-            subprocess.run([os.path.join(build, "bench", "make_edges"), triples], stdout=file,
-                           check=True)
+    with edge_file(build, triples, os.environ.get("DASK_BENCH_DIR")) as path:
         started = time.perf_counter()
         with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
                                       host="127.0.0.1", dashboard_address=None) as cluster, \
@@ -56,27 +53,27 @@ def main(argv):
             print(f"{int(triples):,} triples ({files.sizes[0] / 1e9:.2f} GB), "
                   f"{len(files.blocks[0])} blocks of {blocksize}, 2 workers; "
                   f"the cluster started in {start_time:.1f} s; medians of {runs} rounds:")
-            candidates = {
+            last = {}  # the task stream of the last read(), and its wall time
+
+            def read():
+                with distributed.get_task_stream(client) as stream:
+                    start = time.perf_counter()
+                    graph_query.dask.read(path, blocksize=blocksize, client=client)
+                    last["wall"] = time.perf_counter() - start
+                last["tasks"] = stream.data
+
+            times = alternated({
                 "graph-query -j 2 FILE check": lambda: subprocess.run(
                     [tool, "-j", "2", path, "check"], stdout=subprocess.DEVNULL, check=True),
-                "graph_query.dask.read(FILE)": lambda: graph_query.dask.read(
-                    path, blocksize=blocksize, client=client),
-            }
-            times = {name: [] for name in candidates}
-            for round in range(runs + 1):
-                for name, run in candidates.items():
-                    with distributed.get_task_stream(client) as stream:
-                        start = time.perf_counter()
-                        run()
-                        wall = time.perf_counter() - start
-                    if round > 0:  # the first round warms up
-                        times[name].append(wall)
+                "graph_query.dask.read(FILE)": read,
+            }, runs)
             tool_times = times["graph-query -j 2 FILE check"]
             for name, values in times.items():
                 ratio = statistics.median(v / t for v, t in zip(values, tool_times))
                 print(f"  {name:30} {statistics.median(values) * 1000:8.1f} ms  "
                       f"{ratio:5.2f}x the tool")
-            report_stream(stream.data, wall)
+            report_stream(last["tasks"], last["wall"])
+            # One more reading, for the size of what travels.
             part = graph_query.dask.summarize(files, client, False, True)[0]
             print(f"  a part summary's byte form: {len(part.to_bytes()):,} bytes "
                   f"({len(part.summary().names())} names)")

@@ -18,8 +18,8 @@ import os
 import statistics
 import subprocess
 import sys
-import tempfile
-import time
+
+from bench_rounds import alternated, edge_file
 
 
 def main(argv):
@@ -30,11 +30,7 @@ def main(argv):
     runs = int(os.environ.get("PYTHON_BENCH_RUNS", "9"))
     triples = os.environ.get("PYTHON_BENCH_TRIPLES", "100000000")
     tool = os.path.join(build, "graph-query")
-    with tempfile.TemporaryDirectory(dir=os.environ.get("PYTHON_BENCH_DIR")) as scratch:
-        path = os.path.join(scratch, "edges.txt")
-        with open(path, "wb") as file:
-            subprocess.run([os.path.join(build, "bench", "make_edges"), triples], stdout=file,
-                           check=True)
+    with edge_file(build, triples, os.environ.get("PYTHON_BENCH_DIR")) as path:
         with open(path, "rb") as file:
             data = file.read()
         print(f"{int(triples):,} triples ({len(data) / 1e9:.2f} GB), medians of {runs} rounds:")
@@ -46,13 +42,7 @@ def main(argv):
                 f"read(FILE, jobs={jobs})": lambda: graph_query.read(path, jobs=jobs),
                 f"from_bytes(data, jobs={jobs})": lambda: graph_query.from_bytes(data, jobs=jobs),
             }
-            times = {name: [] for name in candidates}
-            for round in range(runs + 1):
-                for name, run in candidates.items():
-                    start = time.perf_counter()
-                    run()
-                    if round > 0:  # the first round warms up
-                        times[name].append(time.perf_counter() - start)
+            times = alternated(candidates, runs)
             tool_times, read_times = (times[name] for name in list(candidates)[:2])
             for name, values in times.items():
                 # Each round's ratio as well: runs of one round see the same drift.
