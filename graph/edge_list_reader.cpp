@@ -15,7 +15,6 @@ namespace {
 using graph_internal::ByteWindow;
 using Stop = LoadReport::Stop;
 
-constexpr std::size_t kFoundBytes = 32;
 constexpr std::uint64_t kIntMagnitude = 2147483648;  // of INT_MIN; INT_MAX is one less
 
 bool isDigit(int c) {
@@ -163,10 +162,10 @@ class ItemParser {
         if (c == EOF) {
             return Stop::endInTriple;
         }
-        char text[kFoundBytes];
+        char text[graph_internal::kFoundBytes];
         std::size_t length = 0;
         const auto keep = [&](int kept) {
-            if (length < kFoundBytes) {
+            if (length < graph_internal::kFoundBytes) {
                 text[length++] = static_cast<char>(kept);
             }
         };

@@ -109,8 +109,7 @@ void readPart(std::streambuf& buffer, const ReadAt& readAt, PartState& state) {
         {start.offset, 1, start.column}, report, [&](const EdgeTriple* triples, std::size_t count) {
             state.matrix.addTriples(triples, count);
         });
-    if (report.stop != Stop::endOfInput && report.stop != Stop::endInHeader &&
-        report.stop != Stop::endInTriple) {
+    if (!graph_internal::ranOutOfBytes(report.stop)) {
         return;  // a real stop: no later part counts
     }
     // It read every byte there is (up to `end`, unless the file was shorter).
@@ -243,10 +242,6 @@ const PartStart& PartSummary::start() const {
 
 std::uint64_t PartSummary::end() const {
     return state_->end;
-}
-
-std::uint64_t PartSummary::lineFeeds() const {
-    return state_->report.stoppedAt.line - 1;
 }
 
 std::optional<PartStart> PartSummary::resume() const {

@@ -111,11 +111,6 @@ class PartSummary {
     // for, or the end of a file that turned out shorter. O(1).
     std::uint64_t end() const;
 
-    // The line feeds before where reading ended: every line feed of the part
-    // unless reading stopped before its end (report().stoppedAt.line - 1).
-    // O(1).
-    std::uint64_t lineFeeds() const;
-
     // Where the next part must begin: end() when reading ended after a whole
     // triple at the end of the bytes; where the triple it ran out of bytes in
     // began (its first item, with that item's column); the part's own start

@@ -3,6 +3,7 @@
 // graph/internal/part_summary_bytes.h.
 #include "graph/internal/part_summary_bytes.h"
 
+#include "graph/internal/edge_list_reader.h"
 #include "graph/part_summary.h"
 #include "queries/internal/part_state.h"
 
@@ -15,7 +16,6 @@ using Stop = LoadReport::Stop;
 
 namespace {
 
-constexpr std::size_t kFoundBytes = 32;    // what the reader keeps of an item at most
 constexpr std::size_t kSizeField = 8 + 4;  // where the form's size stands
 
 // The flags' bits.
@@ -116,8 +116,7 @@ PartSummary PartSummary::fromBytes(std::string_view bytes) {
     }
     report.triples = in.unsignedOf(8);
     report.stop = static_cast<Stop>(in.unsignedOf(1));
-    const bool ranOut = report.stop == Stop::endOfInput || report.stop == Stop::endInHeader ||
-                        report.stop == Stop::endInTriple;
+    const bool ranOut = graph_internal::ranOutOfBytes(report.stop);
     requireInForm(report.stop <= Stop::inputError && ranOut == part->resume.has_value(),
                   "a stop out of range");
     report.stoppedAt = positionOf(in, begin, part->end);
@@ -125,7 +124,7 @@ PartSummary PartSummary::fromBytes(std::string_view bytes) {
                               part->linesBeforeResume < report.stoppedAt.line),
                   "reading ran out of bytes before their end");
     const std::size_t found = static_cast<std::size_t>(in.unsignedOf(1));
-    requireInForm(found <= kFoundBytes, "a found item too long");
+    requireInForm(found <= graph_internal::kFoundBytes, "a found item too long");
     report.found = std::string(in.take(found));
     report.fingerprint = in.unsignedOf(8);
     report.inHeader = (flags & stoppedInHeader) != 0;

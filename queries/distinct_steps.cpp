@@ -8,10 +8,7 @@ std::vector<EdgeTriple> QueryIndex::steps(EdgeEntries entries) const {
     for (const char source : summary_->tieOrder(entries).names()) {
         for (const Neighbour& neighbour : summary_->neighboursOf(source)) {
             if (neighbour.isStep(entries)) {
-                const int weight = entries == EdgeEntries::every
-                                       ? neighbour.leastWeight(EdgeEntries::every)
-                                       : neighbour.weight;
-                steps.push_back({weight, source, neighbour.name});
+                steps.push_back({neighbour.stepWeight(entries), source, neighbour.name});
             }
         }
     }

@@ -37,22 +37,21 @@ void EntryMatrix::writeTo(std::string& out) const {
             putUnsigned(out, row.joinedAt[i], 8);
         }
     }
-    const auto held = [&](std::size_t row) {
-        return !cells_[row] ? 0
-                            : std::count_if(cells_[row]->begin(), cells_[row]->end(),
-                                            [](const Cell& cell) { return cell.entries > 0; });
-    };
-    std::size_t rowsHeld = 0;
+    std::array<std::size_t, kNameCount> held{};  // each row's cells with entries
     for (std::size_t row = 0; row < kNameCount; ++row) {
-        rowsHeld += held(row) > 0;
+        held[row] = !cells_[row] ? 0
+                                 : static_cast<std::size_t>(std::count_if(
+                                       cells_[row]->begin(), cells_[row]->end(),
+                                       [](const Cell& cell) { return cell.entries > 0; }));
     }
-    putUnsigned(out, rowsHeld, 2);
+    putUnsigned(
+        out, static_cast<std::uint64_t>(kNameCount - std::count(held.begin(), held.end(), 0)), 2);
     for (std::size_t row = 0; row < kNameCount; ++row) {
-        if (held(row) == 0) {
+        if (held[row] == 0) {
             continue;
         }
         putUnsigned(out, row, 1);
-        putUnsigned(out, static_cast<std::uint64_t>(held(row)), 2);
+        putUnsigned(out, held[row], 2);
         for (std::size_t column = 0; column < kNameCount; ++column) {
             const Cell& cell = (*cells_[row])[column];
             if (cell.entries > 0) {

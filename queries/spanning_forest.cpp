@@ -84,10 +84,7 @@ std::vector<Joint> jointsOf(const TableSummary& table, EdgeEntries rule) {
             const int at = order.positionOf(owner);
             const int other = order.positionOf(neighbour.name);
             const bool joined = neighbour.isStep(rule);
-            // With `every` a pair weighs what the least-weight searches take
-            // its steps to weigh, with `neighbours` what Dijkstra takes.
-            const int weight =
-                rule == EdgeEntries::every ? neighbour.leastWeight(rule) : neighbour.weight;
+            const int weight = neighbour.stepWeight(rule);
             const std::uint64_t tie =
                 rule == EdgeEntries::every ? neighbour.joinedAt : table.walkPosition(neighbour);
             // A direction that is no step neither weighs nor ranks the pair.

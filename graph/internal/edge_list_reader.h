@@ -9,6 +9,17 @@
 
 namespace graph_internal {
 
+// The most of an item that a report keeps as `found`.
+constexpr std::size_t kFoundBytes = 32;
+
+// Whether reading that ended with `stop` ran out of bytes (in the header, in
+// a triple or after a whole one) rather than meeting what it could not read:
+// then a later part's bytes may go on where it ended.
+constexpr bool ranOutOfBytes(LoadReport::Stop stop) {
+    return stop == LoadReport::Stop::endOfInput || stop == LoadReport::Stop::endInHeader ||
+           stop == LoadReport::Stop::endInTriple;
+}
+
 // As readEdgeList, for `input` whose next byte stands at `start` of the
 // input: every position reported counts from there, with the fast path of
 // `kernel`, which this processor must run. Returns where the items that

@@ -28,12 +28,9 @@ struct PartState {
     std::uint64_t fingerprintBeforeResume = 0;
 };
 
-// A part's state, and a part made of one.
+// A part's state.
 struct PartAccess {
     static const PartState& state(const PartSummary& part) { return *part.state_; }
-    static PartSummary make(std::unique_ptr<PartState> state) {
-        return PartSummary(std::move(state));
-    }
 };
 
 }  // namespace graph_internal

@@ -43,6 +43,11 @@ struct Neighbour {
     int leastWeight(EdgeEntries rule) const {
         return rule == EdgeEntries::every && hiddenEntries > 0 ? std::min(least, -1) : least;
     }
+    // What one step to it weighs: with `every` what the least-weight searches
+    // take, with `neighbours` what Dijkstra takes (the first entry's weight).
+    int stepWeight(EdgeEntries rule) const {
+        return rule == EdgeEntries::every ? leastWeight(rule) : weight;
+    }
 
     // Counts one more entry naming it, of `weight`.
     void note(int weight) {

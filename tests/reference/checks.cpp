@@ -115,7 +115,7 @@ std::string summaryText(const PartSummary& part) {
         text += "\n";
     }
     const PartStart resume = part.resume().value_or(PartStart{0, 0, false});  // column 0: none
-    return text + "lines " + std::to_string(part.lineFeeds()) + " resume " +
+    return text + "lines " + std::to_string(part.report().stoppedAt.line - 1) + " resume " +
            std::to_string(resume.offset) + ":" + std::to_string(resume.column) +
            (resume.header ? "h" : "");
 }
