@@ -55,7 +55,8 @@ class QueryIndex {
     // Summarizes the table that reading `inputs` one after the other into
     // one table would build, each input the merge of its own parts from its
     // first through its last: their edges in the order given (none: the
-    // empty table). Unlike PartSummary::merge this joins inputs, not parts:
+    // empty table). An input that is not whole adds the triples its parts
+    // read, nothing more. Unlike PartSummary::merge this joins inputs, not parts:
     // each was read from its own start, a stop in one ends only its own
     // reading, and the reports stay each input's. Throws
     // std::invalid_argument when they disagree on `directed`.
